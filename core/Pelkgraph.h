@@ -1,0 +1,267 @@
+// TPelkgraph: an X-Y line-graph control. It renders a framed graph into a
+// retained off-screen image, lets the host draw data in plot pixels or axis
+// values to the image, the screen and the printer, and reports a zoom box
+// dragged with the mouse.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "core/Axis.h"
+#include "core/Enums.h"
+#include "interact/ZoomBox.h"
+#include "platform/Bitmap.h"
+#include "platform/Controls.h"
+#include "platform/Gdi.h"
+
+namespace pelk {
+
+class TPelkgraph : public TGraphicControl {
+ public:
+  explicit TPelkgraph(TComponent* owner);
+  ~TPelkgraph() override;
+
+  // ---- Text lines
+  const std::string& Title() const { return FTitle; }
+  void SetTitle(const std::string& value);
+  const std::string& Subtitle() const { return FSubtitle; }
+  void SetSubtitle(const std::string& value);
+  const std::string& Id() const { return FId; }
+  void SetIdentification(const std::string& value);
+  TFont& TitleFont() const { return *FTitleFont; }
+  void SetTitleFont(const TFont& value);
+  TFont& SubtitleFont() const { return *FSubtitleFont; }
+  void SetSubtitleFont(const TFont& value);
+  TFont& IdFont() const { return *FIdFont; }
+  void SetIdentificationFont(const TFont& value);
+  int TitleOffset() const { return FTitleOffset; }
+  void SetTitleOffset(int value);
+  int SubtitleOffset() const { return FSubtitleOffset; }
+  void SetSubtitleOffset(int value);
+  int IdOffset() const { return FIdOffset; }
+  void SetIdOffset(int value);
+
+  // ---- Frame and layout
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool value);
+  int LRmargin() const { return FLRmargin; }
+  void SetLRmargin(int value);
+  int TBmargin() const { return FTBmargin; }
+  void SetTBmargin(int value);
+  TStretchOption StretchAxes() const { return FStretchAxes; }
+  void SetStretchAxes(TStretchOption value) { FStretchAxes = value; }
+  bool Border() const { return FBorder; }
+  void SetBorder(bool value);
+  TColor Color() const { return FColor; }
+  void SetAreaBackGroundColor(TColor value);
+  TColor PlotAreaColor() const { return FPlotAreaColor; }
+  void SetPlotBackGroundColor(TColor value);
+  TColor HighlightColor() const { return FHighlightColor; }
+  void SetHighlightColor(TColor value);
+  TColor ShadowColor() const { return FShadowColor; }
+  void SetShadowColor(TColor value);
+
+  // ---- Axes and grids
+  TAxis& XAxis() const { return *FXAxis; }
+  TAxis& YAxis() const { return *FYAxis; }
+  TAxis& YAxis2() const { return *FYAxis2; }
+  // Assigning another axis copies its settings into the owned one.
+  void SetXAxis(const TAxis& value);
+  void SetYAxis(const TAxis& value);
+  void SetYAxis2(const TAxis& value);
+  bool SecondYaxis() const { return FSecondYaxis; }
+  void SetSecondYaxis(bool value);
+  bool UseSecondYAxis() const { return FUseSecondYAxis; }
+  void SetUseSecondYAxis(bool value) { FUseSecondYAxis = value; }
+  bool MajorGrid() const { return FMajorGrid; }
+  void SetMajorGrid(bool value);
+  bool MinorGrid() const { return FMinorGrid; }
+  void SetMinorGrid(bool value);
+  int MinorGridDivisions() const { return FMinorGridDivisions; }
+  void SetMinorGridDivisions(int value);
+  TColor MajorGridColor() const { return FMajorGridColor; }
+  void SetMajorGridColor(TColor value);
+  TColor MinorGridColor() const { return FMinorGridColor; }
+  void SetMinorGridColor(TColor value);
+
+  // ---- Data pen and destinations
+  TColor PenColor() const { return FPenColor; }
+  void SetPlotColor(TColor value);
+  int PenWidth() const { return FPenWidth; }
+  void SetPenWidth(int value);
+  TPenMode PenMode() const { return FPenMode; }
+  void SetPenMode(TPenMode value);
+  TPenStyle PenStyle() const { return FPenStyle; }
+  void SetPenStyle(TPenStyle value);
+  TLineMode LineMode() const { return FLineMode; }
+  void SetLineMode(TLineMode value) { FLineMode = value; }
+  bool ClipData() const { return FClipData; }
+  void SetClipData(bool value) { FClipData = value; }
+  TPlotDestination PlotDestination() const { return FPlotDestination; }
+  void SetPlotDestination(TPlotDestination value);
+  bool ScreenEnabled() const { return FScreenEnabled; }
+  void SetScreenEnabled(bool value) { FScreenEnabled = value; }
+  bool PrinterEnabled() const { return FPrinterEnabled; }
+  void SetPrinterEnabled(bool value) { FPrinterEnabled = value; }
+  bool PrintMonoChrome() const { return FPrintMonoChrome; }
+  void SetPrintMonoChrome(bool value) { FPrintMonoChrome = value; }
+  int PrinterPenWidth() const { return FPrinterPenWidth; }
+  void SetPrinterPenWidth(int value) { FPrinterPenWidth = value; }
+  int PrinterMajorGridWidth() const { return FPrinterMajorGridWidth; }
+  void SetPrinterMajorGridWidth(int value) { FPrinterMajorGridWidth = value; }
+  int PrinterMinorGridWidth() const { return FPrinterMinorGridWidth; }
+  void SetPrinterMinorGridWidth(int value) { FPrinterMinorGridWidth = value; }
+  TZoomBox& ZoomBox() const { return *FZoomBox; }
+  // Assigning another zoom box copies its settings into the owned one.
+  void SetZoomBox(const TZoomBox& value);
+
+  // ---- Read-only geometry and pen position
+  int Xorigin() const { return FXorigin; }
+  int Yorigin() const { return FYorigin; }
+  int Xend() const { return FXend; }
+  int Yend() const { return FYend; }
+  int XCanvas() const { return FXCanvas; }
+  int YCanvas() const { return FYCanvas; }
+  int XGraph() const { return FXGraph; }
+  int YGraph() const { return FYGraph; }
+  int PrinterXorigin() const { return FPrinterXorigin; }
+  int PrinterYorigin() const { return FPrinterYorigin; }
+  int PrinterXend() const { return FPrinterXend; }
+  int PrinterYend() const { return FPrinterYend; }
+  int PrinterXcanvas() const { return FPrinterXcanvas; }
+  int PrinterYcanvas() const { return FPrinterYcanvas; }
+  int PrinterXGraph() const { return FPrinterXGraph; }
+  int PrinterYGraph() const { return FPrinterYGraph; }
+  int PrinterLeft() const { return FPrinterLeft; }
+  int PrinterTop() const { return FPrinterTop; }
+  float PrintedWidth() const { return FPrintedWidth; }
+  float PrintedHeight() const { return FPrintedHeight; }
+  int PrinterPixelsPerInch() const { return FPrinterPixelsPerInch; }
+  float PrinterScaleFactor() const { return FPrinterScaleFactor; }
+  // Points that could not be mapped (NaN, infinite, not positive on a
+  // logarithmic axis, beyond the pixel range) since the last render.
+  long long SkippedPoints() const { return FSkippedPoints; }
+
+  // ---- Rendering
+  void Paint() override;
+  void Refresh();
+
+  // ---- Image export
+  void SaveToFile(const std::string& fileName);
+  void SaveCanvas();
+
+  // ---- Plotting
+  void MoveTo(int X, int Y);
+  void LineTo(int X, int Y);
+  void MoveScaledTo(float X, float Y);
+  void LineScaledTo(float X, float Y);
+  void PlotLastPixel();
+  void SetAxis(TAxis& Axis, int Divisions, float Value1, float Value2, bool AutoScale);
+
+  // ---- Printing
+  void PrintGrids(float PrintLeft, float PrintTop, float PrintWidth);
+  void NoPrinterClipping();
+
+  // ---- Zoom box and read-out
+  void GetValues(int X, int Y, float& XValue, float& YValue, int& XOffset, int& YOffset);
+  bool CursorInPlotArea(int X, int Y) const;
+  void EraseZoomBox();
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+  // ---- Notifications
+  void SubObjectChanged(TObject* Sender);
+  const char* ClassName() const override { return "TPelkgraph"; }
+
+ private:
+  friend struct TPelkgraphInternals;  // white-box access for the tests
+
+  // Rendering (render/)
+  void RenderFrame();
+  void LayoutFrame();
+  void StretchDivisions();
+  void DrawGrid();
+  void DrawPrinterGrid(float Scale);
+  void AnnotateXAxis(TCanvas& Canvas, int X0, int Y0, bool Printer);
+  void AnnotateYAxis(TCanvas& Canvas, int X0, int Y0, bool Printer);
+  void AnnotateYAxis2(TCanvas& Canvas, int X0, int Y0, bool Printer);
+
+  // Setter rules (core/)
+  void RepaintIfDesigning();
+  void ApplyPenToCanvases();
+
+  // Text lines
+  std::string FTitle, FSubtitle, FId;
+  std::unique_ptr<TFont> FTitleFont, FSubtitleFont, FIdFont;
+  int FTitleOffset = 0, FSubtitleOffset = 0, FIdOffset = 0;
+  // Frame
+  bool FAutoSize = false;
+  int FLRmargin = 0, FTBmargin = 0;
+  TStretchOption FStretchAxes = TStretchOption::StretchOnly;
+  bool FBorder = false;
+  TColor FColor = 0, FPlotAreaColor = 0, FHighlightColor = 0, FShadowColor = 0;
+  // Axes and grids
+  std::unique_ptr<TAxis> FXAxis, FYAxis, FYAxis2;
+  bool FSecondYaxis = false, FUseSecondYAxis = false;
+  bool FMajorGrid = false, FMinorGrid = false;
+  int FMinorGridDivisions = 0;
+  TColor FMajorGridColor = 0, FMinorGridColor = 0;
+  // Data pen and destinations
+  TColor FPenColor = 0;
+  int FPenWidth = 0;
+  TPenMode FPenMode = pmBlack;
+  TPenStyle FPenStyle = psSolid;
+  TLineMode FLineMode = TLineMode::Graph;
+  bool FClipData = false;
+  TPlotDestination FPlotDestination = TPlotDestination::ScreenOnly;
+  bool FScreenEnabled = false, FPrinterEnabled = false, FPrintMonoChrome = false;
+  int FPrinterPenWidth = 0, FPrinterMajorGridWidth = 0, FPrinterMinorGridWidth = 0;
+  std::unique_ptr<TZoomBox> FZoomBox;
+
+  // Internal state
+  bool FDesigning = false;
+  int FScreenPixelsPerInch = 0;
+  double FLn10 = 0.0;
+
+  // Layout and rendering
+  int FRequiredWidth = 0, FRequiredHeight = 0;
+  int FTitleHeight = 0, FSubtitleHeight = 0, FIdHeight = 0;
+  int FXAxisTextHeight = 0, FYAxisTextHeight = 0, FYAxis2TextHeight = 0;
+  HRGN FBitmapClipRgn = 0, FCanvasClipRgn = 0;
+  std::unique_ptr<TBitmap> FBitmap;
+  bool FRedrawFrame = false;
+  int FCenterX = 0, FCenterY = 0;
+  int FXAxisLength = 0, FYAxisLength = 0;
+  int FDrawX = 0, FDrawY = 0;
+  int FTitleBlockHeight = 0;
+  int FXAnnotationHeight = 0, FYAnnotationWidth = 0, FY2AnnotationWidth = 0;
+  int FXorigin = 0, FYorigin = 0, FXend = 0, FYend = 0;
+  float FPrintedWidth = 0, FPrintedHeight = 0;
+
+  // Pen position
+  int FXCanvas = 0, FYCanvas = 0, FXGraph = 0, FYGraph = 0;
+  int FPrinterXcanvas = 0, FPrinterYcanvas = 0, FPrinterXGraph = 0, FPrinterYGraph = 0;
+  long long FSkippedPoints = 0;
+  bool FCurveBroken = false;  // the last point could not be mapped
+
+  // Printer geometry
+  int FPrinterPixelsPerInch = 0;
+  float FPrinterScaleFactor = 0;
+  int FPrinterLeft = 0, FPrinterTop = 0;
+  int FPrinterXorigin = 0, FPrinterYorigin = 0, FPrinterXend = 0, FPrinterYend = 0;
+  int FPrinterGraphWidth = 0, FPrinterGraphHeight = 0;
+  float FPrinterFontScale = 0;
+  HRGN FPrinterClipRgn = 0;
+
+  // Zoom drag
+  TPenMode FSavedPenMode = pmBlack;
+  int FSavedPenWidth = 0;
+  TColor FSavedPenColor = 0;
+  TPenStyle FSavedPenStyle = psSolid;
+};
+
+// Registers the component on the designer's palette page "Samples".
+void Register();
+
+}  // namespace pelk

@@ -1,0 +1,24 @@
+// Arithmetic of the platform's run-time library: rounding, truncation, MulDiv.
+#pragma once
+
+#include <cstdint>
+
+namespace pelk {
+
+// a * b / c with a 64-bit intermediate, rounded to nearest with halves away
+// from zero. Returns -1 when c is 0 or the result does not fit 32 bits.
+int MulDiv(int a, int b, int c);
+
+// Nearest integer, halves to the even neighbour. NaN gives 0; values beyond
+// the 64-bit range saturate.
+std::int64_t Round(double x);
+
+// Drops the fraction (towards zero). NaN gives 0; values beyond the 64-bit
+// range saturate.
+std::int64_t Trunc(double x);
+
+// Rounds like Round and stores into a 32-bit integer; false (out untouched)
+// when x is NaN, infinite or the result lies outside the 32-bit range.
+bool RoundToInt32(double x, std::int32_t& out);
+
+}  // namespace pelk

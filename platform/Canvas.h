@@ -1,0 +1,118 @@
+// TCanvas: a drawing surface with pen, brush, font, current position, text
+// alignment, background mode, copy mode and clip region. A canvas is its own
+// device context (HDC). Subclasses bind it to a device: an image, a control
+// on its form, or the printer's current page.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Gdi.h"
+#include "platform/Graphics.h"
+#include "platform/Surface.h"
+
+namespace pelk {
+
+class TBitmap;
+
+class TCanvas : public TPersistent {
+ public:
+  ~TCanvas() override;
+  TCanvas(const TCanvas&) = delete;
+  TCanvas& operator=(const TCanvas&) = delete;
+
+  TPen& Pen() { return pen_; }
+  TBrush& Brush() { return brush_; }
+  // The canvas font, kept at the device's resolution.
+  TFont& Font();
+
+  // The device context, with the canvas font realised (selected unless a
+  // font was selected into the context directly since the last font change).
+  HDC Handle();
+
+  TPoint PenPos() const { return penPos_; }
+  void SetPenPos(TPoint p) { MoveTo(p.X, p.Y); }
+
+  // Sets the current position; restarts the dash pattern.
+  void MoveTo(int x, int y);
+  // Draws from the current position to (x, y), leaving (x, y) out, with the
+  // current pen; (x, y) becomes the current position.
+  void LineTo(int x, int y);
+  // Brush fills the inside, pen outlines; a one-pixel pen covers columns
+  // x1 .. x2-1 and rows y1 .. y2-1.
+  void Rectangle(int x1, int y1, int x2, int y2);
+  // Fills the rectangle (right and bottom excluded) with the brush.
+  void FillRect(const TRect& rect);
+
+  // Pixels[x][y]: read (CLR_INVALID outside the surface) and set (clipped,
+  // no raster operation).
+  TColor Pixel(int x, int y);
+  void SetPixel(int x, int y, TColor color);
+
+  // Copies the bitmap with its top-left corner at (x, y), honouring the copy
+  // mode and the clip.
+  void Draw(int x, int y, TBitmap& source);
+  // Copies source's rectangle onto dest with the copy mode; stretches
+  // (nearest pixel) when the sizes differ.
+  void CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRect);
+  TCopyMode CopyMode() const { return copyMode_; }
+  void SetCopyMode(TCopyMode mode) { copyMode_ = mode; }
+
+  // Text at (x, y) by the context's text alignment, in the selected font and
+  // the canvas font's colour; an opaque background fills the text cell with
+  // the brush colour.
+  void TextOut(int x, int y, std::string_view text);
+  // Sum of the advances of the selected font, without kerning.
+  int TextWidth(std::string_view text);
+  // Cell height (ascent + descent) of the selected font.
+  int TextHeight(std::string_view text);
+
+  // Device-context state, reached through the functions of Gdi.h.
+  std::optional<TRect> ClipRegion() const { return clip_; }
+  void SelectClipRect(std::optional<TRect> rect) { clip_ = rect; }
+  std::uint32_t TextAlign() const { return textAlign_; }
+  void SetTextAlign(std::uint32_t flags) { textAlign_ = flags; }
+  int BackgroundMode() const { return bkMode_; }
+  void SetBackgroundMode(int mode) { bkMode_ = mode; }
+  HFONT SelectedFont();                 // realises the canvas font if needed
+  HFONT SelectFontHandle(HFONT font);  // returns the displaced handle
+  virtual int PixelsPerInch() const;  // of the device, vertical (LOGPIXELSY; fonts use it)
+  virtual int PixelsPerInchX() const { return PixelsPerInch(); }  // LOGPIXELSX
+  // The surface the canvas draws on (null when it has none) and the part of
+  // it that drawing may reach now, in surface coordinates.
+  virtual Surface* DeviceSurface() = 0;
+  TRect EffectiveClip();
+  // Logical (0, 0) in surface coordinates.
+  virtual TPoint DeviceOrigin() const { return {}; }
+
+ protected:
+  TCanvas();
+  // Drawing limit of the device without a clip region, in surface coordinates.
+  virtual TRect DeviceBounds() = 0;
+  // Called before every drawing operation; the printer's canvas throws
+  // outside a print job.
+  virtual void BeforeDrawing() {}
+  // Called after the canvas drew on its surface (for a window's presentation).
+  virtual void AfterDrawing() {}
+
+ private:
+  void FontChanged();
+  void RealiseFont();
+
+  TPen pen_;
+  TBrush brush_;
+  TFont font_;
+  TPoint penPos_;
+  int dashPhase_ = 0;  // position in the dash pattern, continued across LineTo
+  TCopyMode copyMode_ = cmSrcCopy;
+  std::optional<TRect> clip_;
+  std::uint32_t textAlign_ = TA_LEFT | TA_TOP;
+  int bkMode_ = OPAQUE;
+  HFONT ownFont_ = 0;       // the canvas font realised as a handle
+  HFONT selectedFont_ = 0;  // the font text is drawn with
+  bool fontValid_ = false;
+};
+
+}  // namespace pelk

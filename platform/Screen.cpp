@@ -1,0 +1,10 @@
+#include "platform/Screen.h"
+
+namespace pelk {
+
+TScreen& Screen() {
+  static TScreen screen;
+  return screen;
+}
+
+}  // namespace pelk
