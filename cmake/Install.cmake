@@ -9,7 +9,9 @@ foreach(dir core render plot print interact platform)
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION include/pelkgraph/${dir}
     FILES_MATCHING PATTERN "*.h")
 endforeach()
-install(TARGETS pelkgraph_app RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(TARGET pelkgraph_app)
+  install(TARGETS pelkgraph_app RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 
 install(EXPORT PelkgraphTargets NAMESPACE Pelkgraph:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Pelkgraph)
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/PelkgraphConfig.cmake.in
