@@ -158,18 +158,6 @@ class TPelkgraph : public TGraphicControl {
   void PlotLastPixel();
   void SetAxis(TAxis& Axis, int Divisions, float Value1, float Value2, bool AutoScale);
 
-  // ---- Printing
-  void PrintGrids(float PrintLeft, float PrintTop, float PrintWidth);
-  void NoPrinterClipping();
-
-  // ---- Zoom box and read-out
-  void GetValues(int X, int Y, float& XValue, float& YValue, int& XOffset, int& YOffset);
-  bool CursorInPlotArea(int X, int Y) const;
-  void EraseZoomBox();
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void MouseMove(TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-
   // ---- Notifications
   void SubObjectChanged(TObject* Sender);
   const char* ClassName() const override { return "TPelkgraph"; }
@@ -186,6 +174,19 @@ class TPelkgraph : public TGraphicControl {
   void AnnotateXAxis(TCanvas& Canvas, int X0, int Y0, bool Printer);
   void AnnotateYAxis(TCanvas& Canvas, int X0, int Y0, bool Printer);
   void AnnotateYAxis2(TCanvas& Canvas, int X0, int Y0, bool Printer);
+  enum class AxisSide { X, Y, Y2 };
+  void AnnotateAxis(AxisSide side, TCanvas& Canvas, int X0, int Y0, bool Printer);
+
+  // Plotting (plot/): forgets the curve state when a new frame is rendered.
+  void ResetPlottingState();
+  // A call's pen position on the screen and on the printer; the mapping
+  // fails (false) for points that cannot be drawn.
+  struct PenPoint;
+  bool PixelCallPoint(int X, int Y, PenPoint& point) const;
+  bool ScaledCallPoint(float X, float Y, PenPoint& point) const;
+  void SelectPlotClip();
+  void PenTo(const PenPoint& point, bool line);
+  void SkipPoint();
 
   // Setter rules (core/)
   void RepaintIfDesigning();
@@ -260,8 +261,5 @@ class TPelkgraph : public TGraphicControl {
   TColor FSavedPenColor = 0;
   TPenStyle FSavedPenStyle = psSolid;
 };
-
-// Registers the component on the designer's palette page "Samples".
-void Register();
 
 }  // namespace pelk

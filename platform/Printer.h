@@ -20,6 +20,7 @@ class TPrinterCanvas : public TCanvas {
   explicit TPrinterCanvas(TPrinter& printer);
   Surface* DeviceSurface() override;
   int PixelsPerInch() const override;
+  int PixelsPerInchX() const override;
 
  protected:
   TRect DeviceBounds() override;

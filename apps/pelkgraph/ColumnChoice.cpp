@@ -1,0 +1,89 @@
+#include "pelkgraph/ColumnChoice.h"
+
+#include <algorithm>
+
+#include "pelkgraph/Options.h"
+
+namespace pelk::cli {
+
+namespace {
+
+std::size_t ColumnOrThrow(const std::string& spec, const CsvLayout& layout) {
+  if (const std::optional<std::size_t> column = FindColumn(spec, layout)) return *column;
+  std::string message = "no column '" + spec + "'";
+  if (layout.names.empty()) {
+    message += " (the table has " + std::to_string(layout.fieldCount) + " unnamed columns; give a number)";
+  }
+  throw ColumnError(message);
+}
+
+std::vector<std::size_t> ColumnsOrThrow(const std::vector<std::string>& specs, const CsvLayout& layout) {
+  std::vector<std::size_t> columns;
+  for (const std::string& spec : specs) columns.push_back(ColumnOrThrow(spec, layout));
+  return columns;
+}
+
+bool Contains(const std::vector<std::size_t>& columns, std::size_t column) {
+  return std::find(columns.begin(), columns.end(), column) != columns.end();
+}
+
+}  // namespace
+
+std::optional<std::size_t> FindColumn(std::string_view spec, const CsvLayout& layout) {
+  const auto named = std::find(layout.names.begin(), layout.names.end(), spec);
+  if (named != layout.names.end()) return static_cast<std::size_t>(named - layout.names.begin());
+  const int highest = static_cast<int>(std::min<std::size_t>(layout.fieldCount, 1'000'000'000));
+  if (const std::optional<int> number = ParseBoundedInt(spec, 1, highest)) {
+    return static_cast<std::size_t>(*number - 1);
+  }
+  return std::nullopt;
+}
+
+ColumnChoice ChooseColumns(const CsvLayout& layout, const std::string& x, const std::vector<std::string>& y,
+                           const std::vector<std::string>& y2) {
+  if (layout.fieldCount == 0) throw ColumnError("the table has no columns");
+  ColumnChoice choice;
+  choice.x = x.empty() ? 0 : ColumnOrThrow(x, layout);
+  choice.y = ColumnsOrThrow(y, layout);
+  choice.y2 = ColumnsOrThrow(y2, layout);
+  if (y.empty()) {
+    for (std::size_t column = 0; column < layout.fieldCount; ++column) {
+      if (column != choice.x && !Contains(choice.y2, column)) choice.y.push_back(column);
+    }
+  }
+  if (choice.y.empty() && choice.y2.empty()) {
+    throw ColumnError("nothing to plot against the X column (the table has " + std::to_string(layout.fieldCount) +
+                      (layout.fieldCount == 1 ? " column)" : " columns)"));
+  }
+  return choice;
+}
+
+std::vector<std::size_t> ColumnsUsed(const ColumnChoice& choice) {
+  std::vector<std::size_t> columns{choice.x};
+  columns.insert(columns.end(), choice.y.begin(), choice.y.end());
+  columns.insert(columns.end(), choice.y2.begin(), choice.y2.end());
+  std::sort(columns.begin(), columns.end());
+  columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+  return columns;
+}
+
+std::string ColumnTitle(const CsvLayout& layout, std::size_t column) {
+  if (column < layout.names.size() && !layout.names[column].empty()) return layout.names[column];
+  return "column " + std::to_string(column + 1);
+}
+
+std::string AxisLabelOf(const CsvLayout& layout, const std::vector<std::size_t>& columns, std::size_t maxLength) {
+  std::string label;
+  for (std::size_t column : columns) {
+    if (!label.empty()) label += ", ";
+    label += ColumnTitle(layout, column);
+  }
+  if (label.size() <= maxLength) return label;
+  const std::string ellipsis = "...";
+  std::size_t cut = maxLength > ellipsis.size() ? maxLength - ellipsis.size() : 0;
+  // Not inside a UTF-8 sequence: back up over continuation bytes.
+  while (cut > 0 && (static_cast<unsigned char>(label[cut]) & 0xC0) == 0x80) --cut;
+  return label.substr(0, cut) + ellipsis;
+}
+
+}  // namespace pelk::cli

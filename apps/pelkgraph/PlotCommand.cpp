@@ -1,0 +1,168 @@
+// "plot": reads a table of numbers, fits the axes to the chosen columns and
+// draws each series in its own colour.
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iomanip>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#include "pelkgraph/AxisRange.h"
+#include "pelkgraph/ColumnChoice.h"
+#include "pelkgraph/Commands.h"
+#include "pelkgraph/CsvReader.h"
+#include "pelkgraph/Output.h"
+#include "pelkgraph/Picture.h"
+#include "pelkgraph/Series.h"
+
+namespace pelk::cli {
+
+namespace {
+
+struct Table {
+  CsvTable csv;
+  ColumnChoice choice;
+
+  std::span<const float> Column(std::size_t column) const {
+    const auto found = std::lower_bound(csv.columns.begin(), csv.columns.end(), column);
+    return csv.values[static_cast<std::size_t>(found - csv.columns.begin())];
+  }
+};
+
+std::string ShownName(const std::string& input) { return input == "-" ? "<stdin>" : input; }
+
+Table ReadTable(const PlotOptions& options, const CommandStreams& streams) {
+  const std::string shown = ShownName(options.input);
+  std::ifstream file;
+  std::istream* in = &streams.in;
+  if (options.input != "-") {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(options.input, ignored)) throw std::runtime_error(shown + ": is a directory");
+    file.open(options.input, std::ios::binary);
+    if (!file) throw std::runtime_error(shown + ": cannot open: " + std::strerror(errno));
+    in = &file;
+  }
+
+  Table table;
+  CsvReadOptions read;
+  read.skipBad = options.skipBad;
+  read.selectColumns = [&](const CsvLayout& layout) {
+    table.choice = ChooseColumns(layout, options.xColumn, options.yColumns, options.y2Columns);
+    return ColumnsUsed(table.choice);
+  };
+  read.onProgress = [&](long long rows) { streams.err << "pelkgraph: read " << rows << " rows" << std::endl; };
+  try {
+    table.csv = ReadCsv(*in, read);
+  } catch (const CsvError& e) {
+    throw std::runtime_error(shown + ":" + std::to_string(e.Line()) + ": " + e.what());
+  } catch (const ColumnError& e) {
+    throw std::runtime_error(shown + ": " + e.what());
+  }
+  if (table.csv.rows == 0) {
+    std::string message = shown + ": no data rows";
+    if (table.csv.badRows > 0) message += " (skipped " + std::to_string(table.csv.badRows) + " bad rows)";
+    throw std::runtime_error(message);
+  }
+  return table;
+}
+
+std::optional<ValueRange> RangeOf(const Table& table, const std::vector<std::size_t>& columns, bool log) {
+  std::optional<ValueRange> range;
+  for (std::size_t column : columns) range = CombinedRange(range, PlottableRange(table.Column(column), log));
+  return range;
+}
+
+// A value with all the digits a float holds.
+std::string Shown(float value) {
+  std::ostringstream text;
+  text << std::setprecision(9) << value;
+  return text.str();
+}
+
+AxisSpan SpanOf(const TAxis& axis) {
+  return {axis.LogAxis(), axis.OriginValue(), axis.ScalePerDivision(), axis.MinExponent(), axis.NumberOfDivisions()};
+}
+
+void FitAxis(TPelkgraph& graph, TAxis& axis, int divisions, std::optional<ValueRange> range, const std::string& name,
+             std::ostream& err) {
+  if (!range) {
+    throw std::runtime_error("no values to plot on the " + name + " axis" +
+                             (axis.LogAxis() ? " (a logarithmic axis shows only positive values)" : ""));
+  }
+  const ValueRange fitted = Widened(*range, axis.LogAxis());
+  graph.SetAxis(axis, divisions, fitted.lo, fitted.hi, true);
+  if (!AxisCovers(SpanOf(axis), *range)) {
+    err << "pelkgraph: warning: the " << name << " axis cannot be fitted to the values from " << Shown(range->lo)
+        << " to " << Shown(range->hi) << "; some are outside it" << std::endl;
+  }
+}
+
+// Both logarithmic Y axes get the same number of decades, so that the second
+// axis's numbers stay on the shared grid.
+void MatchDecades(TAxis& y, TAxis& y2) {
+  const int decades = std::max(y.NumberOfDivisions(), y2.NumberOfDivisions());
+  y.SetNdivs(decades);
+  y2.SetNdivs(decades);
+}
+
+void ConfigureGraph(GraphPicture& picture, const PlotOptions& options, const Table& table) {
+  TPelkgraph& graph = picture.Graph();
+  if (options.size) picture.SetFixedSize(options.size->width, options.size->height);
+  const CsvLayout& layout = table.csv.layout;
+  const ColumnChoice& choice = table.choice;
+  graph.SetTitle(options.title.value_or(std::filesystem::path(ShownName(options.input)).filename().string()));
+  graph.SetSubtitle("");
+  graph.SetIdentification("");
+  graph.XAxis().SetAxisLabel(AxisLabelOf(layout, {choice.x}));
+  graph.YAxis().SetAxisLabel(AxisLabelOf(layout, choice.y));
+  graph.XAxis().SetLog(options.logX);
+  graph.YAxis().SetLog(options.logY);
+  graph.YAxis2().SetLog(options.logY);
+  graph.SetSecondYaxis(!choice.y2.empty());
+  if (graph.SecondYaxis()) graph.YAxis2().SetAxisLabel(AxisLabelOf(layout, choice.y2));
+}
+
+void FitAxes(TPelkgraph& graph, const PlotOptions& options, const Table& table, std::ostream& err) {
+  const ColumnChoice& choice = table.choice;
+  FitAxis(graph, graph.XAxis(), options.divisions, RangeOf(table, {choice.x}, options.logX), "X", err);
+  if (!choice.y.empty()) {
+    FitAxis(graph, graph.YAxis(), options.divisions, RangeOf(table, choice.y, options.logY), "Y", err);
+  }
+  if (!choice.y2.empty()) {
+    FitAxis(graph, graph.YAxis2(), options.divisions, RangeOf(table, choice.y2, options.logY), "second Y", err);
+    if (choice.y.empty()) graph.SetAxis(graph.YAxis(), options.divisions, 0.0f, 1.0f, true);
+    if (options.logY) MatchDecades(graph.YAxis(), graph.YAxis2());
+  }
+}
+
+void DrawTable(TPelkgraph& graph, const Table& table) {
+  const std::span<const float> x = table.Column(table.choice.x);
+  std::size_t series = 0;
+  for (std::size_t column : table.choice.y) DrawSeries(graph, x, table.Column(column), SeriesColor(series++), false);
+  for (std::size_t column : table.choice.y2) DrawSeries(graph, x, table.Column(column), SeriesColor(series++), true);
+}
+
+}  // namespace
+
+void RunPlot(const PlotOptions& options, const CommandStreams& streams) {
+  const Table table = ReadTable(options, streams);
+  GraphPicture picture(options.dpi);
+  TPelkgraph& graph = picture.Graph();
+  ConfigureGraph(picture, options, table);
+  FitAxes(graph, options, table, streams.err);
+  picture.Render();
+  DrawTable(graph, table);
+  if (const long long skipped = graph.SkippedPoints(); skipped > 0) {
+    streams.err << "pelkgraph: " << skipped
+                << " points not plotted (not finite, not positive on a logarithmic axis, or too far off the axes)"
+                << std::endl;
+  }
+  SavePicture(graph, options.output);
+  streams.out << options.output << std::endl;
+  if (table.csv.badRows > 0) streams.err << "pelkgraph: skipped " << table.csv.badRows << " bad rows" << std::endl;
+}
+
+}  // namespace pelk::cli

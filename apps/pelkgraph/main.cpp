@@ -1,0 +1,37 @@
+// pelkgraph: draws line graphs from the command line.
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "pelkgraph/Commands.h"
+#include "pelkgraph/Options.h"
+
+int main(int argc, char** argv) {
+  using namespace pelk::cli;
+  std::ios::sync_with_stdio(false);
+  try {
+    const Command command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const CommandStreams streams{std::cin, std::cout, std::cerr};
+    switch (command.kind) {
+      case CommandKind::Help:
+        std::cout << UsageText();
+        break;
+      case CommandKind::Demo:
+        RunDemo(command.demo, streams);
+        break;
+      case CommandKind::Plot:
+        RunPlot(command.plot, streams);
+        break;
+    }
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+  } catch (const UsageError& e) {
+    std::cerr << "pelkgraph: " << e.what() << "\n"
+              << "try 'pelkgraph --help'" << std::endl;
+    return 2;
+  } catch (const std::exception& e) {
+    std::cerr << "pelkgraph: " << e.what() << std::endl;
+    return 1;
+  }
+}

@@ -1,0 +1,225 @@
+// Plotting speed and memory: a million-point random walk drawn with
+// LineScaledTo into a full-HD graph (image and visible control canvas),
+// against the same pixels drawn by a plain Bresenham loop and by cairo;
+// and the peak memory of plotting a thousand against a hundred million points.
+#include <benchmark/benchmark.h>
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/Pelkgraph.h"
+#include "platform/Forms.h"
+
+namespace {
+
+using namespace pelk;
+
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+constexpr std::size_t kPoints = 1'000'000;
+constexpr int kDivisions = 10;
+
+struct Walk {
+  std::vector<float> x, y;
+  float yMin = 0, yMax = 0;
+};
+
+// x = i, y = running sum of uniform(-1, 1) steps, fixed seed.
+const Walk& RandomWalk() {
+  static const Walk walk = [] {
+    Walk w;
+    w.x.resize(kPoints);
+    w.y.resize(kPoints);
+    std::mt19937 rng(20240607);
+    std::uniform_real_distribution<double> step(-1.0, 1.0);
+    double sum = 0.0;
+    for (std::size_t i = 0; i < kPoints; ++i) {
+      sum += step(rng);
+      w.x[i] = static_cast<float>(i);
+      w.y[i] = static_cast<float>(sum);
+    }
+    const auto [lo, hi] = std::minmax_element(w.y.begin(), w.y.end());
+    w.yMin = *lo;
+    w.yMax = *hi;
+    return w;
+  }();
+  return walk;
+}
+
+// A 1920 x 1080 graph on a form of its size, without text lines or axis
+// labels, whose axes stretch to fill the control and span [xMin, xMax] and
+// [yMin, yMax] exactly.
+struct Scene {
+  TForm form;
+  TPelkgraph graph{&form};
+
+  Scene(float xMin, float xMax, float yMin, float yMax) {
+    form.SetClientSize(kWidth, kHeight);
+    graph.SetAutoSize(false);
+    graph.SetBounds(0, 0, kWidth, kHeight);
+    graph.SetTitle("");
+    graph.SetSubtitle("");
+    graph.SetIdentification("");
+    graph.XAxis().SetAxisLabel("");
+    graph.YAxis().SetAxisLabel("");
+    graph.SetLRmargin(0);
+    graph.SetTBmargin(0);
+    graph.SetStretchAxes(TStretchOption::Yes);
+    graph.SetAxis(graph.XAxis(), kDivisions, xMin, (xMax - xMin) / kDivisions, false);
+    graph.SetAxis(graph.YAxis(), kDivisions, yMin, (yMax - yMin) / kDivisions, false);
+    // Stretching converges over two renders.
+    graph.Refresh();
+    graph.Refresh();
+  }
+};
+
+void ReportPlotArea(benchmark::State& state, const TPelkgraph& g) {
+  state.counters["plot_w"] = g.Xend() - g.Xorigin() + 1;
+  state.counters["plot_h"] = g.Yorigin() - g.Yend() + 1;
+}
+
+enum Variant { kFull, kNoClip, kHiddenControl };
+
+// The library's path; the variants show what clipping and the second canvas cost.
+void BM_LineScaledTo(benchmark::State& state) {
+  const Walk& w = RandomWalk();
+  Scene scene(w.x.front(), w.x.back(), w.yMin, w.yMax);
+  TPelkgraph& g = scene.graph;
+  const auto variant = static_cast<Variant>(state.range(0));
+  g.SetClipData(variant != kNoClip);
+  g.SetVisible(variant != kHiddenControl);
+  g.Refresh();
+  for (auto _ : state) {
+    g.MoveScaledTo(w.x[0], w.y[0]);
+    for (std::size_t i = 1; i < kPoints; ++i) g.LineScaledTo(w.x[i], w.y[i]);
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kPoints));
+  state.counters["skipped"] = static_cast<double>(g.SkippedPoints());
+  ReportPlotArea(state, g);
+}
+BENCHMARK(BM_LineScaledTo)->Arg(kFull)->Arg(kNoClip)->Arg(kHiddenControl)->Unit(benchmark::kMillisecond);
+
+// The walk's pixels as the graph maps them, computed once.
+const std::vector<TPoint>& MappedWalk() {
+  static const std::vector<TPoint> points = [] {
+    const Walk& w = RandomWalk();
+    Scene scene(w.x.front(), w.x.back(), w.yMin, w.yMax);
+    std::vector<TPoint> p(kPoints);
+    for (std::size_t i = 0; i < kPoints; ++i) {
+      scene.graph.MoveScaledTo(w.x[i], w.y[i]);
+      p[i] = {std::clamp(scene.graph.XCanvas(), 0, kWidth - 1), std::clamp(scene.graph.YCanvas(), 0, kHeight - 1)};
+    }
+    return p;
+  }();
+  return points;
+}
+
+// Classic Bresenham, both ends included.
+void BresenhamLine(std::uint32_t* image, int x0, int y0, int x1, int y1, std::uint32_t color) {
+  const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
+  const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
+  int err = dx + dy;
+  for (;;) {
+    image[static_cast<std::size_t>(y0) * kWidth + static_cast<std::size_t>(x0)] = color;
+    if (x0 == x1 && y0 == y1) break;
+    const int e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x0 += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y0 += sy;
+    }
+  }
+}
+
+void BM_PlainBresenham(benchmark::State& state) {
+  const std::vector<TPoint>& p = MappedWalk();
+  std::vector<std::uint32_t> image(static_cast<std::size_t>(kWidth) * kHeight, 0xFFFFFFu);
+  for (auto _ : state) {
+    for (std::size_t i = 1; i < p.size(); ++i) BresenhamLine(image.data(), p[i - 1].X, p[i - 1].Y, p[i].X, p[i].Y, 0x0000FFu);
+    benchmark::DoNotOptimize(image.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * p.size()));
+}
+BENCHMARK(BM_PlainBresenham)->Unit(benchmark::kMillisecond);
+
+// One path through pixel centres, one aliased stroke of width 1.
+void BM_Cairo(benchmark::State& state) {
+  const std::vector<TPoint>& p = MappedWalk();
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kWidth, kHeight);
+  cairo_t* cr = cairo_create(surface);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  cairo_set_line_width(cr, 1.0);
+  cairo_set_source_rgb(cr, 1, 0, 0);
+  for (auto _ : state) {
+    cairo_move_to(cr, p[0].X + 0.5, p[0].Y + 0.5);
+    for (std::size_t i = 1; i < p.size(); ++i) cairo_line_to(cr, p[i].X + 0.5, p[i].Y + 0.5);
+    cairo_stroke(cr);
+    cairo_surface_flush(surface);
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * p.size()));
+  cairo_destroy(cr);
+  cairo_surface_destroy(surface);
+}
+BENCHMARK(BM_Cairo)->Unit(benchmark::kMillisecond);
+
+// A field of /proc/self/status in KiB, or -1.
+long StatusKiB(const std::string& field) {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind(field + ":", 0) == 0) return std::strtol(line.c_str() + field.size() + 1, nullptr, 10);
+  }
+  return -1;
+}
+
+// Resets the peak resident size to the current one (Linux 4.0 and later).
+bool ResetPeakMemory() {
+  std::ofstream clear("/proc/self/clear_refs");
+  clear << "5";
+  clear.flush();
+  return static_cast<bool>(clear);
+}
+
+// Peak memory growth while plotting state.range(0) points of a walk that
+// is generated on the fly and never stored.
+void BM_PeakMemory(benchmark::State& state) {
+  const auto points = static_cast<std::int64_t>(state.range(0));
+  const float spread = 4.0f * std::sqrt(static_cast<float>(points));
+  Scene scene(0.0f, static_cast<float>(points), -spread, spread);
+  TPelkgraph& g = scene.graph;
+  const bool reset = ResetPeakMemory();
+  const long before = StatusKiB("VmHWM");
+  for (auto _ : state) {
+    std::minstd_rand rng(7);
+    std::uniform_real_distribution<float> step(-1.0f, 1.0f);
+    float y = 0.0f;
+    g.MoveScaledTo(0.0f, 0.0f);
+    for (std::int64_t i = 1; i < points; ++i) {
+      y += step(rng);
+      g.LineScaledTo(static_cast<float>(i), y);
+    }
+  }
+  const long after = StatusKiB("VmHWM");
+  state.counters["peak_KiB"] = static_cast<double>(after);
+  state.counters["peak_growth_KiB"] = reset ? static_cast<double>(after - before) : -1.0;
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * points);
+}
+BENCHMARK(BM_PeakMemory)->Arg(1000)->Arg(100'000'000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

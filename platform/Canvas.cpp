@@ -1,0 +1,244 @@
+// TCanvas state, lines, rectangles and single pixels. Text lives in
+// CanvasText.cpp, block copies in CanvasCopy.cpp.
+#include "platform/Canvas.h"
+
+#include <algorithm>
+
+#include "platform/LineRaster.h"
+#include "platform/RasterOps.h"
+#include "platform/Screen.h"
+#include "platform/WideLine.h"
+
+namespace pelk {
+
+namespace {
+
+// Applies op to pixels [x0, x1) of row y; the range lies inside the surface.
+template <class Op>
+void ApplySpan(Surface& s, int y, int x0, int x1, Op op) {
+  std::uint32_t* row = s.Row(y);
+  if constexpr (Op::kMode == pmCopy) {
+    std::fill_n(row + x0, x1 - x0, op.pen);
+  } else {
+    for (int x = x0; x < x1; ++x) row[x] = op(row[x]);
+  }
+}
+
+// Applies op to the columns [x0, x1) of row y that lie inside clip.
+template <class Op>
+void ApplyClippedSpan(Surface& s, const TRect& clip, int y, std::int64_t x0, std::int64_t x1, Op op) {
+  const std::int64_t first = std::max<std::int64_t>(x0, clip.Left);
+  const std::int64_t last = std::min<std::int64_t>(x1, clip.Right);
+  if (first < last) ApplySpan(s, y, static_cast<int>(first), static_cast<int>(last), op);
+}
+
+// A rectangle in surface coordinates, wide enough for any logical rectangle.
+struct Box {
+  std::int64_t left, top, right, bottom;  // right and bottom excluded
+  bool Empty() const { return right <= left || bottom <= top; }
+  bool Covers(const TRect& r) const {
+    return left <= r.Left && top <= r.Top && right >= r.Right && bottom >= r.Bottom;
+  }
+};
+
+bool Inside(const TRect& r, std::int64_t x, std::int64_t y) {
+  return x >= r.Left && x < r.Right && y >= r.Top && y < r.Bottom;
+}
+
+// Rows of box inside clip, as [first, last).
+std::pair<int, int> ClippedRows(const Box& box, const TRect& clip) {
+  return {static_cast<int>(std::max<std::int64_t>(box.top, clip.Top)),
+          static_cast<int>(std::min<std::int64_t>(box.bottom, clip.Bottom))};
+}
+
+template <class Op>
+void FillBox(Surface& s, const TRect& clip, const Box& box, Op op) {
+  const auto [first, last] = ClippedRows(box, clip);
+  for (int y = first; y < last; ++y) ApplyClippedSpan(s, clip, y, box.left, box.right, op);
+}
+
+// A frame `thickness` pixels wide drawn inward along the box's edges with
+// penOp, and its inside filled with brushOp when fill is set; every pixel is
+// written once.
+template <class Op>
+void FrameBox(Surface& s, const TRect& clip, const Box& box, std::int64_t thickness, Op penOp,
+              bool fill, Op brushOp) {
+  const Box inner{box.left + thickness, box.top + thickness, box.right - thickness,
+                  box.bottom - thickness};
+  const auto [first, last] = ClippedRows(box, clip);
+  for (int y = first; y < last; ++y) {
+    if (inner.Empty() || y < inner.top || y >= inner.bottom) {
+      ApplyClippedSpan(s, clip, y, box.left, box.right, penOp);
+      continue;
+    }
+    ApplyClippedSpan(s, clip, y, box.left, inner.left, penOp);
+    if (fill) ApplyClippedSpan(s, clip, y, inner.left, inner.right, brushOp);
+    ApplyClippedSpan(s, clip, y, inner.right, box.right, penOp);
+  }
+}
+
+void DrawThinLine(Surface& s, const TRect& clip, std::int64_t x0, std::int64_t y0, std::int64_t x1,
+                  std::int64_t y1, const TPen& pen, int dashPhase) {
+  const ThinLine line = MakeThinLine(x0, y0, x1, y1);
+  if (line.major == 0) return;
+  IndexRange range{0, line.major - 1};
+  Point64 start{x0, y0};
+  LineStepper stepper{-line.major, 2 * line.minor, 2 * line.major};
+  if (!Inside(clip, x0, y0) || !Inside(clip, x1, y1)) {
+    range = VisibleRange(line, clip);
+    if (range.Empty()) return;
+    if (range.first != 0) {
+      start = ThinLinePixel(line, range.first);
+      stepper = StepperAt(line, range.first);
+    }
+  }
+  const std::ptrdiff_t stride = s.Width();
+  const std::ptrdiff_t stepX = line.sx;
+  const std::ptrdiff_t stepY = line.sy * stride;
+  std::uint32_t* p = s.Row(static_cast<int>(start.Y)) + start.X;
+  const std::int64_t count = range.last - range.first + 1;
+  const TPenStyle style = pen.Style();
+  const int phase = static_cast<int>((dashPhase + range.first % kDashPeriod) % kDashPeriod);
+  WithPenOp(pen.Mode(), ColorToRGB(pen.Color()), [&](auto op) {
+    const std::ptrdiff_t major = line.xMajor ? stepX : stepY;
+    const std::ptrdiff_t minor = line.xMajor ? stepY : stepX;
+    if (IsDashed(style)) {
+      WalkThinLine<true>(p, major, minor, count, stepper, op, DashMask(style), phase);
+    } else {
+      WalkThinLine<false>(p, major, minor, count, stepper, op, 0, 0);
+    }
+  });
+}
+
+void DrawWideLine(Surface& s, const TRect& clip, std::int64_t x0, std::int64_t y0, std::int64_t x1,
+                  std::int64_t y1, const TPen& pen) {
+  WithPenOp(pen.Mode(), ColorToRGB(pen.Color()), [&](auto op) {
+    ForEachBandSpan(x0, y0, x1, y1, pen.Width(), clip,
+                    [&](int y, int first, int last) { ApplySpan(s, y, first, last + 1, op); });
+  });
+}
+
+}  // namespace
+
+TCanvas::TCanvas() {
+  font_.OnChange = [this](TObject*) { FontChanged(); };
+}
+
+TCanvas::~TCanvas() { DeleteObject(ownFont_); }
+
+int TCanvas::PixelsPerInch() const { return Screen().PixelsPerInch(); }
+
+TRect TCanvas::EffectiveClip() {
+  Surface* s = DeviceSurface();
+  if (s == nullptr) return {};
+  TRect r;
+  if (!IntersectRect(r, s->Bounds(), DeviceBounds())) return {};
+  if (clip_ && !IntersectRect(r, r, *clip_)) return {};
+  return r;
+}
+
+void TCanvas::MoveTo(int x, int y) {
+  penPos_ = TPoint{x, y};
+  dashPhase_ = 0;
+}
+
+void TCanvas::LineTo(int x, int y) {
+  BeforeDrawing();
+  const TPoint from = penPos_;
+  const int phase = dashPhase_;
+  penPos_ = TPoint{x, y};
+  // Every pixel of the line advances the dash pattern, drawn or not.
+  const std::int64_t dx = std::int64_t{x} - from.X;
+  const std::int64_t dy = std::int64_t{y} - from.Y;
+  const std::int64_t pixels = std::max(dx < 0 ? -dx : dx, dy < 0 ? -dy : dy);
+  dashPhase_ = static_cast<int>((phase + pixels % kDashPeriod) % kDashPeriod);
+
+  Surface* s = pen_.Style() == psClear ? nullptr : DeviceSurface();
+  if (s != nullptr) {
+    const TPoint o = DeviceOrigin();
+    const std::int64_t x0 = std::int64_t{from.X} + o.X, y0 = std::int64_t{from.Y} + o.Y;
+    const std::int64_t x1 = std::int64_t{x} + o.X, y1 = std::int64_t{y} + o.Y;
+    const TRect clip = EffectiveClip();
+    if (!clip.IsEmpty()) {
+      if (pen_.Width() > 1) {
+        DrawWideLine(*s, clip, x0, y0, x1, y1, pen_);
+      } else {
+        DrawThinLine(*s, clip, x0, y0, x1, y1, pen_, phase);
+      }
+    }
+  }
+  AfterDrawing();
+}
+
+// A pen wider than one pixel draws its outline inside the rectangle, as wide
+// as the pen; the pen style only matters for psClear (no outline).
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+  BeforeDrawing();
+  Surface* s = DeviceSurface();
+  const TRect clip = s != nullptr ? EffectiveClip() : TRect{};
+  const TPoint o = DeviceOrigin();
+  const Box box{std::int64_t{std::min(x1, x2)} + o.X, std::int64_t{std::min(y1, y2)} + o.Y,
+                std::int64_t{std::max(x1, x2)} + o.X, std::int64_t{std::max(y1, y2)} + o.Y};
+  const bool outline = pen_.Style() != psClear;
+  const bool fill = brush_.Style() != bsClear;
+  if (s != nullptr && !clip.IsEmpty() && !box.Empty() && (outline || fill)) {
+    const std::uint32_t penColor = ColorToRGB(pen_.Color());
+    const std::uint32_t brushColor = ColorToRGB(brush_.Color());
+    const bool oneColor = !outline || (fill && penColor == brushColor);
+    if (pen_.Mode() == pmCopy && oneColor && clip == s->Bounds() && box.Covers(clip)) {
+      s->Fill(outline ? penColor : brushColor);
+    } else {
+      WithPenOp(pen_.Mode(), penColor, [&](auto penOp) {
+        const decltype(penOp) brushOp{brushColor};
+        if (outline) {
+          FrameBox(*s, clip, box, std::max(pen_.Width(), 1), penOp, fill, brushOp);
+        } else {
+          FillBox(*s, clip, box, brushOp);
+        }
+      });
+    }
+  }
+  AfterDrawing();
+}
+
+// A clear brush fills nothing.
+void TCanvas::FillRect(const TRect& rect) {
+  BeforeDrawing();
+  Surface* s = DeviceSurface();
+  if (s != nullptr && brush_.Style() != bsClear) {
+    const TRect clip = EffectiveClip();
+    const TPoint o = DeviceOrigin();
+    const Box box{std::int64_t{rect.Left} + o.X, std::int64_t{rect.Top} + o.Y,
+                  std::int64_t{rect.Right} + o.X, std::int64_t{rect.Bottom} + o.Y};
+    const PenOp<pmCopy> op{ColorToRGB(brush_.Color())};
+    if (clip == s->Bounds() && box.Covers(clip)) {
+      s->Fill(op.pen);
+    } else if (!clip.IsEmpty() && !box.Empty()) {
+      FillBox(*s, clip, box, op);
+    }
+  }
+  AfterDrawing();
+}
+
+TColor TCanvas::Pixel(int x, int y) {
+  Surface* s = DeviceSurface();
+  if (s == nullptr) return CLR_INVALID;
+  const TPoint o = DeviceOrigin();
+  const std::int64_t px = std::int64_t{x} + o.X, py = std::int64_t{y} + o.Y;
+  if (!Inside(s->Bounds(), px, py)) return CLR_INVALID;
+  return s->Get(static_cast<int>(px), static_cast<int>(py));
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color) {
+  BeforeDrawing();
+  if (Surface* s = DeviceSurface()) {
+    const TPoint o = DeviceOrigin();
+    const std::int64_t px = std::int64_t{x} + o.X, py = std::int64_t{y} + o.Y;
+    if (Inside(EffectiveClip(), px, py)) {
+      s->Set(static_cast<int>(px), static_cast<int>(py), ColorToRGB(color));
+    }
+  }
+  AfterDrawing();
+}
+
+}  // namespace pelk

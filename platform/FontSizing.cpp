@@ -1,0 +1,36 @@
+#include "platform/FontSizing.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace pelk {
+
+namespace {
+int ClampEm(std::int64_t em) {
+  return static_cast<int>(std::clamp<std::int64_t>(em, 1, kMaxEmPixels));
+}
+}  // namespace
+
+int EmPixelsForHeight(int logicalHeight, int unitsPerEm, int cellUnits) {
+  if (logicalHeight < 0) return ClampEm(-static_cast<std::int64_t>(logicalHeight));
+  const std::int64_t cell = logicalHeight == 0 ? kDefaultCellPixels : logicalHeight;
+  if (unitsPerEm <= 0 || cellUnits <= 0) return ClampEm(cell);
+  // Rounded cell * unitsPerEm / cellUnits; both factors are positive.
+  return ClampEm((2 * cell * unitsPerEm + cellUnits) / (2 * static_cast<std::int64_t>(cellUnits)));
+}
+
+int ScaleUnitsUp(int units, int emPixels, int unitsPerEm) {
+  if (units <= 0 || emPixels <= 0 || unitsPerEm <= 0) return 0;
+  const std::int64_t product = static_cast<std::int64_t>(units) * emPixels;
+  return static_cast<int>(std::min<std::int64_t>((product + unitsPerEm - 1) / unitsPerEm, INT32_MAX));
+}
+
+int ScaleUnits(int units, int emPixels, int unitsPerEm) {
+  if (emPixels <= 0 || unitsPerEm <= 0) return 0;
+  const std::int64_t product = static_cast<std::int64_t>(units) * emPixels;
+  const std::int64_t half = unitsPerEm / 2;
+  const std::int64_t q = product >= 0 ? (product + half) / unitsPerEm : -((-product + half) / unitsPerEm);
+  return static_cast<int>(std::clamp<std::int64_t>(q, INT32_MIN, INT32_MAX));
+}
+
+}  // namespace pelk

@@ -1,0 +1,10 @@
+#include "platform/FormatSettings.h"
+
+namespace pelk {
+
+TFormatSettings& FormatSettings() {
+  static TFormatSettings settings;
+  return settings;
+}
+
+}  // namespace pelk

@@ -1,0 +1,79 @@
+// A face scaled to one pixel size, with its cell metrics and a cache of
+// rendered glyphs.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+struct FT_FaceRec_;
+struct FT_SizeRec_;
+
+namespace pelk {
+
+// A rendered glyph: 8-bit coverage rows and the pen advance in pixels.
+struct Glyph {
+  int advance = 0;
+  int left = 0;  // bitmap's left column relative to the pen position
+  int top = 0;   // rows of the bitmap above the baseline
+  int width = 0;
+  int rows = 0;
+  std::vector<std::uint8_t> coverage;  // rows * width values, 0..255
+};
+
+// A horizontal decoration line: its first row, counted downwards from the
+// row just below the baseline (negative is above it), and its thickness.
+struct DecorationLine {
+  int top = 0;
+  int thickness = 0;
+};
+
+class RealisedFont {
+ public:
+  // Scales `face` (owned by the caller, may be null) for a logical height
+  // (see EmPixelsForHeight). Embolden and oblique synthesise a style the
+  // face lacks. A null or unusable face gives a font that measures 0 and
+  // draws nothing.
+  RealisedFont(FT_FaceRec_* face, int logicalHeight, bool embolden, bool oblique);
+  ~RealisedFont();
+  RealisedFont(const RealisedFont&) = delete;
+  RealisedFont& operator=(const RealisedFont&) = delete;
+
+  bool IsNull() const { return face_ == nullptr; }
+  int EmPixels() const { return emPixels_; }
+  int Ascent() const { return ascent_; }
+  int Descent() const { return descent_; }
+  std::string FamilyName() const;
+  DecorationLine Underline() const { return underline_; }
+  DecorationLine StrikeOut() const { return strikeOut_; }
+
+  // The glyph of a character (the face's .notdef when it has none). The
+  // reference stays valid until the next call.
+  const Glyph& GlyphOf(char32_t c);
+  // Sum of the advances of a UTF-8 text, saturated to the int range.
+  int Measure(std::string_view text);
+
+ private:
+  static constexpr std::size_t kMaxCachedGlyphs = 4096;  // beyond ASCII
+
+  void ScaleMetrics();
+  Glyph Render(char32_t c);
+
+  FT_FaceRec_* face_ = nullptr;
+  FT_SizeRec_* size_ = nullptr;
+  bool embolden_ = false;
+  bool oblique_ = false;
+  int emPixels_ = 0;
+  int ascent_ = 0;
+  int descent_ = 0;
+  DecorationLine underline_;
+  DecorationLine strikeOut_;
+  std::array<Glyph, 128> ascii_;
+  std::array<bool, 128> asciiLoaded_{};
+  std::unordered_map<char32_t, Glyph> others_;
+};
+
+}  // namespace pelk

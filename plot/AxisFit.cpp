@@ -1,0 +1,118 @@
+#include "plot/AxisFit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+#include "plot/NiceScale.h"
+
+namespace pelk {
+
+namespace {
+
+// Rounds of origin stepping before giving up (reached only with very many
+// divisions or a step lost in the origin's precision).
+constexpr int kMaxOriginSteps = 1 << 16;
+// Logarithms beyond this cannot come from a float and a sane ln10.
+constexpr float kLogLimit = 1.0e6f;
+
+int SaturateToInt(std::int64_t v) {
+  return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
+
+// |divisions|, with INT_MIN taken as INT_MAX; 0 keeps the current count.
+int RequestedDivisions(const AxisFitRequest& r) {
+  if (r.divisions == 0) return r.numberOfDivisions;
+  return SaturateToInt(std::abs(static_cast<std::int64_t>(r.divisions)));
+}
+
+// Whole part of a float log10, rounded down (negative logarithms step one
+// lower unless whole).
+std::optional<int> FloorLog10(float value, double ln10) {
+  const auto L = static_cast<float>(std::log(static_cast<double>(value)) / ln10);
+  if (!(std::fabs(L) < kLogLimit)) return std::nullopt;
+  return static_cast<int>(std::floor(L));
+}
+
+std::optional<int> CeilLog10(float value, double ln10) {
+  const auto L = static_cast<float>(std::log(static_cast<double>(value)) / ln10);
+  if (!(std::fabs(L) < kLogLimit)) return std::nullopt;
+  return static_cast<int>(std::ceil(L));
+}
+
+std::vector<AxisAssignment> PlanLogAutoScale(const AxisFitRequest& r, double ln10) {
+  if (!std::isfinite(r.value1) || !std::isfinite(r.value2)) return {};
+  if (!(r.value1 > 0.0f) || !(r.value2 > 0.0f)) return {};
+  const float lo = std::min(r.value1, r.value2);
+  const float hi = std::max(r.value1, r.value2);
+  const std::optional<int> e1 = FloorLog10(lo, ln10);
+  if (!e1) return {};
+  if (r.value1 == r.value2) return {{AxisField::MinExponent, *e1}};
+  const std::optional<int> eHi = CeilLog10(hi, ln10);
+  if (!eHi) return {};
+  std::int64_t n = static_cast<std::int64_t>(*eHi) - *e1;
+  if (n == 0) n = 1;
+  std::vector<AxisAssignment> plan;
+  if (!r.autoSize) {
+    // The axis keeps its length: the old length shared by the new divisions.
+    const std::int64_t length = static_cast<std::int64_t>(r.numberOfDivisions) * r.divisionWidth;
+    plan.push_back({AxisField::DivisionWidth, SaturateToInt(length / n)});
+  }
+  plan.push_back({AxisField::NumberOfDivisions, SaturateToInt(n)});
+  plan.push_back({AxisField::MinExponent, *e1});
+  return plan;
+}
+
+std::vector<AxisAssignment> PlanLogFixed(const AxisFitRequest& r, int divisions) {
+  const float whole = std::trunc(r.value1);
+  if (!std::isfinite(whole) || whole < -2147483648.0f || whole >= 2147483648.0f) return {};
+  return {{AxisField::MinExponent, static_cast<int>(whole)}, {AxisField::NumberOfDivisions, divisions}};
+}
+
+// Moves origin forward by whole steps until value1 lies less than one division
+// past it; nullopt when the step does not move the origin in single precision.
+std::optional<float> AlignOrigin(float origin, float step, float value1, int divisionWidth) {
+  float next = static_cast<float>(origin - step);
+  for (int round = 0; round < kMaxOriginSteps; ++round) {
+    const float previous = next;
+    next = static_cast<float>(next + step);
+    if (next == previous || !std::isfinite(next)) return std::nullopt;
+    const long double pixels =
+        (static_cast<long double>(value1) - next) / step * static_cast<long double>(divisionWidth);
+    if (std::trunc(pixels) < divisionWidth) return next;
+  }
+  return std::nullopt;
+}
+
+std::vector<AxisAssignment> PlanLinear(const AxisFitRequest& r, int divisions, double ln10) {
+  if (!std::isfinite(r.value1) || !std::isfinite(r.value2)) return {};
+  std::pair<float, float> scale{r.value1, r.value2};
+  if (r.autoScale) {
+    const auto nice = NiceScale(r.value1, r.value2, divisions, ln10);
+    if (!nice) return {};
+    scale = *nice;
+  }
+  auto [origin, step] = scale;
+  if (step != 0.0f && r.divisionWidth > 0) {
+    const std::optional<float> aligned = AlignOrigin(origin, step, r.value1, r.divisionWidth);
+    if (!aligned) return {};
+    origin = *aligned;
+  }
+  return {{AxisField::OriginValue, static_cast<double>(origin)},
+          {AxisField::ScalePerDivision, static_cast<double>(step)},
+          {AxisField::NumberOfDivisions, divisions}};
+}
+
+}  // namespace
+
+std::vector<AxisAssignment> PlanAxisFit(const AxisFitRequest& request, double ln10) {
+  const int divisions = RequestedDivisions(request);
+  if (!request.logAxis) return PlanLinear(request, divisions, ln10);
+  if (request.autoScale) return PlanLogAutoScale(request, ln10);
+  return PlanLogFixed(request, divisions);
+}
+
+}  // namespace pelk

@@ -1,0 +1,124 @@
+// Rendering of the frame into the retained image, and painting it.
+#include "core/Pelkgraph.h"
+#include "render/LayoutMath.h"
+
+namespace pelk {
+
+namespace {
+
+// An axis line takes its font's colour when it matches the font.
+TColor AxisLineColor(const TAxis& axis, TColor majorGridColor) {
+  return axis.AxisMatchesFont() ? axis.Font().Color() : majorGridColor;
+}
+
+}  // namespace
+
+void TPelkgraph::ApplyPenToCanvases() {
+  for (TCanvas* canvas : {&Canvas(), &FBitmap->Canvas()}) {
+    TPen& pen = canvas->Pen();
+    pen.SetColor(FPenColor);
+    pen.SetWidth(FPenWidth);
+    pen.SetMode(FPenMode);
+    pen.SetStyle(FPenStyle);
+  }
+}
+
+void TPelkgraph::RenderFrame() {
+  // 1-3. A new image, laid out to the control's size. Its pixel storage is
+  // pooled by the platform, so replacing it costs no allocation.
+  FBitmap = std::make_unique<TBitmap>();
+  FRedrawFrame = true;
+  ResetPlottingState();
+  LayoutFrame();
+
+  TCanvas& image = FBitmap->Canvas();
+  const int width = Width(), height = Height();
+
+  // 4. Background.
+  image.SetCopyMode(cmSrcCopy);
+  image.Pen().SetWidth(1);
+  image.Pen().SetStyle(psSolid);
+  image.Pen().SetMode(pmCopy);
+  image.Brush().SetColor(FColor);
+  image.Pen().SetColor(FColor);
+  image.Rectangle(0, 0, width, height);
+
+  // 5. Three-dimensional border.
+  if (FBorder) {
+    image.Pen().SetColor(FHighlightColor);
+    image.MoveTo(0, height);
+    image.LineTo(0, 0);
+    image.LineTo(width - 1, 0);
+    image.Pen().SetColor(FShadowColor);
+    image.LineTo(width - 1, height - 1);
+    image.LineTo(0, height - 1);
+    image.Pen().SetColor(FColor);
+    image.Rectangle(1, 1, width - 2, height - 2);
+  }
+
+  // 6. X axis annotation; it leaves baseline-centre alignment and a
+  // transparent background for the text lines.
+  image.Brush().SetColor(FColor);
+  image.Font().Assign(FXAxis->Font());
+  AnnotateXAxis(image, FXorigin, FYorigin, false);
+
+  // 7. Text lines, stacked upwards from the top of the plot area.
+  int y = FYend;
+  const struct {
+    const std::string& text;
+    const TFont& font;
+    int offset;
+    int height;
+  } lines[] = {{FId, *FIdFont, FIdOffset, FIdHeight},
+               {FSubtitle, *FSubtitleFont, FSubtitleOffset, FSubtitleHeight},
+               {FTitle, *FTitleFont, FTitleOffset, FTitleHeight}};
+  for (const auto& line : lines) {
+    if (line.text.empty()) continue;
+    y = SaturatingAdd(y, -line.offset);
+    FDrawY = y;
+    image.Font().Assign(line.font);
+    image.TextOut(FCenterX, y, line.text);
+    y = SaturatingAdd(y, -line.height);
+  }
+
+  // 8. Y axes.
+  image.Font().Assign(FYAxis->Font());
+  AnnotateYAxis(image, FXorigin, FYorigin, false);
+  if (FSecondYaxis) {
+    image.Font().Assign(FYAxis2->Font());
+    AnnotateYAxis2(image, FXend, FYorigin, false);
+  }
+
+  // 9. Plot area and grids.
+  DrawGrid();
+
+  // 10. Axis lines over the grid: the X axis includes Xend, the second Y axis Yend.
+  image.Pen().SetColor(AxisLineColor(*FYAxis, FMajorGridColor));
+  image.MoveTo(FXorigin, FYend);
+  image.LineTo(FXorigin, FYorigin);
+  image.Pen().SetColor(AxisLineColor(*FXAxis, FMajorGridColor));
+  image.LineTo(SaturatingAdd(FXend, 1), FYorigin);
+  if (FSecondYaxis) {
+    image.Pen().SetColor(AxisLineColor(*FYAxis2, FMajorGridColor));
+    image.MoveTo(FXend, FYorigin);
+    image.LineTo(FXend, SaturatingAdd(FYend, -1));
+  }
+
+  // 11. The data pens. Both canvases start a curve at the plot origin.
+  ApplyPenToCanvases();
+  Canvas().MoveTo(FXorigin, FYorigin);
+  image.MoveTo(FXorigin, FYorigin);
+}
+
+void TPelkgraph::Paint() {
+  if (FRedrawFrame) RenderFrame();
+  Canvas().Draw(0, 0, *FBitmap);
+}
+
+void TPelkgraph::Refresh() {
+  FZoomBox->FErased = true;
+  RenderFrame();
+  if (Visible()) Canvas().Draw(0, 0, *FBitmap);
+}
+
+}  // namespace pelk

@@ -1,0 +1,42 @@
+// White-box access to a graph's internal fields for the tests.
+#pragma once
+
+#include "core/Pelkgraph.h"
+
+namespace pelk {
+
+struct TPelkgraphInternals {
+  static TBitmap& Bitmap(TPelkgraph& g) { return *g.FBitmap; }
+  static bool RedrawFrame(const TPelkgraph& g) { return g.FRedrawFrame; }
+  static bool Designing(const TPelkgraph& g) { return g.FDesigning; }
+  static void Layout(TPelkgraph& g) { g.LayoutFrame(); }
+  static void DrawPrinterGrid(TPelkgraph& g, float scale) { g.DrawPrinterGrid(scale); }
+  static void SetPrinterPlotArea(TPelkgraph& g, int xorigin, int yorigin, int xend, int yend) {
+    g.FPrinterXorigin = xorigin;
+    g.FPrinterYorigin = yorigin;
+    g.FPrinterXend = xend;
+    g.FPrinterYend = yend;
+  }
+  static void SetPrinterScaleFactor(TPelkgraph& g, float scale) { g.FPrinterScaleFactor = scale; }
+  // The graph takes over the region, as from PrintGrids.
+  static void SetPrinterClipRgn(TPelkgraph& g, HRGN region) {
+    DeleteObject(g.FPrinterClipRgn);
+    g.FPrinterClipRgn = region;
+  }
+
+  struct LayoutFields {
+    int titleHeight, subtitleHeight, idHeight;
+    int xAxisLength, yAxisLength, titleBlockHeight;
+    int xAnnotationHeight, yAnnotationWidth, y2AnnotationWidth;
+    int requiredWidth, requiredHeight, centerX, centerY;
+    HRGN bitmapClipRgn, canvasClipRgn;
+  };
+  static LayoutFields Fields(const TPelkgraph& g) {
+    return {g.FTitleHeight,       g.FSubtitleHeight,   g.FIdHeight,          g.FXAxisLength,
+            g.FYAxisLength,       g.FTitleBlockHeight, g.FXAnnotationHeight, g.FYAnnotationWidth,
+            g.FY2AnnotationWidth, g.FRequiredWidth,    g.FRequiredHeight,    g.FCenterX,
+            g.FCenterY,           g.FBitmapClipRgn,    g.FCanvasClipRgn};
+  }
+};
+
+}  // namespace pelk
