@@ -131,9 +131,15 @@ int TCanvas::PixelsPerInch() const { return Screen().PixelsPerInch(); }
 TRect TCanvas::EffectiveClip() {
   Surface* s = DeviceSurface();
   if (s == nullptr) return {};
-  TRect r;
-  if (!IntersectRect(r, s->Bounds(), DeviceBounds())) return {};
-  if (clip_ && !IntersectRect(r, r, *clip_)) return {};
+  // Inline intersections: this runs for every line and pixel drawn.
+  const TRect bounds = DeviceBounds();
+  TRect r{std::max(0, bounds.Left), std::max(0, bounds.Top), std::min(s->Width(), bounds.Right),
+          std::min(s->Height(), bounds.Bottom)};
+  if (clip_) {
+    r = TRect{std::max(r.Left, clip_->Left), std::max(r.Top, clip_->Top), std::min(r.Right, clip_->Right),
+              std::min(r.Bottom, clip_->Bottom)};
+  }
+  if (r.IsEmpty()) return {};
   return r;
 }
 

@@ -1,5 +1,7 @@
 // The text side of TCanvas: font realisation and selection, measuring and
 // drawing text.
+#include <optional>
+#include <utility>
 
 #include "platform/Canvas.h"
 #include "platform/FontEngine.h"

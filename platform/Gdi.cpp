@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <mutex>
 #include <unordered_map>
 #include <variant>
 
@@ -16,10 +15,10 @@ using GdiObject = std::variant<TRect, LogFont>;
 
 // Every live graphics object by handle. Handles count up from 1 and are
 // never reused; once the counter runs out, creation fails with handle 0.
+// Like the rest of the platform it belongs to the user-interface thread.
 class ObjectTable {
  public:
   HGDIOBJ Add(GdiObject object) {
-    std::lock_guard<std::mutex> lock(mutex_);
     if (next_ == 0) return 0;
     const HGDIOBJ handle = next_++;
     objects_.emplace(handle, std::move(object));
@@ -27,23 +26,35 @@ class ObjectTable {
   }
 
   bool Remove(HGDIOBJ handle) {
-    std::lock_guard<std::mutex> lock(mutex_);
+    if (handle == lastRegion_) lastRegion_ = 0;
     return objects_.erase(handle) != 0;
   }
 
   template <class T>
   std::optional<T> Find(HGDIOBJ handle) {
-    std::lock_guard<std::mutex> lock(mutex_);
     auto it = objects_.find(handle);
     if (it == objects_.end()) return std::nullopt;
     if (const T* value = std::get_if<T>(&it->second)) return *value;
     return std::nullopt;
   }
 
+  // Plotting selects the same clip region for every line; the last region
+  // looked up is kept at hand.
+  std::optional<TRect> FindRegion(HGDIOBJ handle) {
+    if (handle != 0 && handle == lastRegion_) return lastRegionRect_;
+    std::optional<TRect> rect = Find<TRect>(handle);
+    if (rect) {
+      lastRegion_ = handle;
+      lastRegionRect_ = *rect;
+    }
+    return rect;
+  }
+
  private:
-  std::mutex mutex_;
   std::unordered_map<HGDIOBJ, GdiObject> objects_;
   HGDIOBJ next_ = 1;
+  HGDIOBJ lastRegion_ = 0;
+  TRect lastRegionRect_;
 };
 
 // Never destroyed: canvases that outlive static destruction still delete
@@ -62,7 +73,7 @@ HRGN CreateRectRgn(int left, int top, int right, int bottom) {
       TRect{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)});
 }
 
-std::optional<TRect> RegionRect(HRGN region) { return Objects().Find<TRect>(region); }
+std::optional<TRect> RegionRect(HRGN region) { return Objects().FindRegion(region); }
 
 bool DeleteObject(HGDIOBJ object) { return object != 0 && Objects().Remove(object); }
 

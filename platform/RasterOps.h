@@ -66,10 +66,6 @@ decltype(auto) WithPenOp(TPenMode mode, std::uint32_t pen, F&& f) {
   }
 }
 
-inline std::uint32_t ApplyPenMode(TPenMode mode, std::uint32_t pen, std::uint32_t dst) {
-  return WithPenOp(mode, pen, [dst](auto op) { return op(dst); });
-}
-
 // Result of a copy mode for source s, destination d and brush colour b.
 // Unknown modes copy the source.
 constexpr std::uint32_t ApplyCopyMode(TCopyMode mode, std::uint32_t s, std::uint32_t d,

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
+#include <utility>
 
 #include "platform/FontSizing.h"
 #include "platform/Utf8.h"
@@ -79,14 +79,14 @@ RealisedFont::RealisedFont(FT_FaceRec_* face, int logicalHeight, bool embolden, 
   const int upem = face->units_per_EM;
   ascent_ = ScaleUnitsUp(cell.ascent, emPixels_, upem);
   descent_ = ScaleUnitsUp(cell.descent, emPixels_, upem);
-  ScaleMetrics();
+  ScaleDecorations();
 }
 
 RealisedFont::~RealisedFont() {
   if (size_ != nullptr) FT_Done_Size(size_);
 }
 
-void RealisedFont::ScaleMetrics() {
+void RealisedFont::ScaleDecorations() {
   const int upem = face_->units_per_EM;
   const int underlineThickness = std::max(1, ScaleUnits(face_->underline_thickness, emPixels_, upem));
   // FreeType gives the centre of the underline stroke, upwards positive.
@@ -132,18 +132,30 @@ Glyph RealisedFont::Render(char32_t c) {
   return glyph;
 }
 
-const Glyph& RealisedFont::GlyphOf(char32_t c) {
-  if (c < ascii_.size()) {
-    if (!asciiLoaded_[c]) {
-      ascii_[c] = Render(c);
-      asciiLoaded_[c] = true;
-    }
-    return ascii_[c];
+void RealisedFont::MakeRoom(std::size_t bytes) {
+  if (cachedBytes_ + bytes <= kMaxCachedBytes && others_.size() < kMaxCachedGlyphs) return;
+  for (std::size_t c = 0; c < ascii_.size(); ++c) {
+    ascii_[c] = Glyph{};
+    asciiLoaded_[c] = false;
   }
-  auto found = others_.find(c);
-  if (found != others_.end()) return found->second;
-  if (others_.size() >= kMaxCachedGlyphs) others_.clear();
-  return others_.emplace(c, Render(c)).first->second;
+  others_.clear();
+  cachedBytes_ = 0;
+}
+
+const Glyph& RealisedFont::GlyphOf(char32_t c) {
+  if (c < ascii_.size() && asciiLoaded_[c]) return ascii_[c];
+  if (c >= ascii_.size()) {
+    auto found = others_.find(c);
+    if (found != others_.end()) return found->second;
+  }
+  Glyph glyph = Render(c);
+  MakeRoom(glyph.coverage.size());
+  cachedBytes_ += glyph.coverage.size();
+  if (c < ascii_.size()) {
+    asciiLoaded_[c] = true;
+    return ascii_[c] = std::move(glyph);
+  }
+  return others_.emplace(c, std::move(glyph)).first->second;
 }
 
 int RealisedFont::Measure(std::string_view text) {

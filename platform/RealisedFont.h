@@ -58,9 +58,13 @@ class RealisedFont {
 
  private:
   static constexpr std::size_t kMaxCachedGlyphs = 4096;  // beyond ASCII
+  static constexpr std::size_t kMaxCachedBytes = std::size_t{4} << 20;
 
-  void ScaleMetrics();
+  void ScaleDecorations();
   Glyph Render(char32_t c);
+  // Makes room for a glyph of `bytes` coverage, dropping all cached glyphs
+  // when the cache would outgrow its limits.
+  void MakeRoom(std::size_t bytes);
 
   FT_FaceRec_* face_ = nullptr;
   FT_SizeRec_* size_ = nullptr;
@@ -74,6 +78,7 @@ class RealisedFont {
   std::array<Glyph, 128> ascii_;
   std::array<bool, 128> asciiLoaded_{};
   std::unordered_map<char32_t, Glyph> others_;
+  std::size_t cachedBytes_ = 0;
 };
 
 }  // namespace pelk

@@ -79,10 +79,12 @@ std::optional<float> AlignOrigin(float origin, float step, float value1, int div
   for (int round = 0; round < kMaxOriginSteps; ++round) {
     const float previous = next;
     next = static_cast<float>(next + step);
-    if (next == previous || !std::isfinite(next)) return std::nullopt;
+    if (!std::isfinite(next)) return std::nullopt;
     const long double pixels =
         (static_cast<long double>(value1) - next) / step * static_cast<long double>(divisionWidth);
     if (std::trunc(pixels) < divisionWidth) return next;
+    // A step lost in the origin's precision would never reach the end.
+    if (next == previous) return std::nullopt;
   }
   return std::nullopt;
 }

@@ -52,8 +52,10 @@ void TPelkgraph::RenderFrame() {
     image.Pen().SetColor(FShadowColor);
     image.LineTo(width - 1, height - 1);
     image.LineTo(0, height - 1);
+    // The inside of the border, Rectangle(1, 1, Width - 2, Height - 2) in
+    // Color, already holds Color from the background: filling it again would
+    // change no pixel, so only the pen is set.
     image.Pen().SetColor(FColor);
-    image.Rectangle(1, 1, width - 2, height - 2);
   }
 
   // 6. X axis annotation; it leaves baseline-centre alignment and a

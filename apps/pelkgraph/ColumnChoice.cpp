@@ -8,18 +8,18 @@ namespace pelk::cli {
 
 namespace {
 
-std::size_t ColumnOrThrow(const std::string& spec, const CsvLayout& layout) {
-  if (const std::optional<std::size_t> column = FindColumn(spec, layout)) return *column;
-  std::string message = "no column '" + spec + "'";
+std::size_t ColumnOrThrow(const std::string& wanted, const CsvLayout& layout) {
+  if (const std::optional<std::size_t> column = FindColumn(wanted, layout)) return *column;
+  std::string message = "no column '" + wanted + "'";
   if (layout.names.empty()) {
     message += " (the table has " + std::to_string(layout.fieldCount) + " unnamed columns; give a number)";
   }
   throw ColumnError(message);
 }
 
-std::vector<std::size_t> ColumnsOrThrow(const std::vector<std::string>& specs, const CsvLayout& layout) {
+std::vector<std::size_t> ColumnsOrThrow(const std::vector<std::string>& wantedColumns, const CsvLayout& layout) {
   std::vector<std::size_t> columns;
-  for (const std::string& spec : specs) columns.push_back(ColumnOrThrow(spec, layout));
+  for (const std::string& wanted : wantedColumns) columns.push_back(ColumnOrThrow(wanted, layout));
   return columns;
 }
 
@@ -29,11 +29,11 @@ bool Contains(const std::vector<std::size_t>& columns, std::size_t column) {
 
 }  // namespace
 
-std::optional<std::size_t> FindColumn(std::string_view spec, const CsvLayout& layout) {
-  const auto named = std::find(layout.names.begin(), layout.names.end(), spec);
+std::optional<std::size_t> FindColumn(std::string_view wanted, const CsvLayout& layout) {
+  const auto named = std::find(layout.names.begin(), layout.names.end(), wanted);
   if (named != layout.names.end()) return static_cast<std::size_t>(named - layout.names.begin());
   const int highest = static_cast<int>(std::min<std::size_t>(layout.fieldCount, 1'000'000'000));
-  if (const std::optional<int> number = ParseBoundedInt(spec, 1, highest)) {
+  if (const std::optional<int> number = ParseBoundedInt(wanted, 1, highest)) {
     return static_cast<std::size_t>(*number - 1);
   }
   return std::nullopt;

@@ -26,7 +26,7 @@ struct ColumnChoice {
 };
 
 // A header name (exact match first) or a column number from 1.
-std::optional<std::size_t> FindColumn(std::string_view spec, const CsvLayout& layout);
+std::optional<std::size_t> FindColumn(std::string_view wanted, const CsvLayout& layout);
 
 // Resolves the chosen columns; without Y columns asked for, every column
 // other than X and the second-axis ones is a Y series. Throws ColumnError.

@@ -34,7 +34,7 @@ Curve Sample(double from, double to, bool logSpaced, const std::function<double(
   return curve;
 }
 
-// The value range an axis shows, linear.
+// The value at the far end of a linear axis.
 double AxisEnd(const TAxis& axis) { return axis.OriginValue() + axis.NumberOfDivisions() * axis.ScalePerDivision(); }
 
 void Draw(TPelkgraph& graph, const Curve& curve, TColor color, bool secondY) {

@@ -7,6 +7,10 @@
 #include "pelkgraph/Commands.h"
 #include "pelkgraph/Options.h"
 
+// fontconfig keeps its configuration until the process ends; the leak checker
+// of sanitizer builds is told so.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 int main(int argc, char** argv) {
   using namespace pelk::cli;
   std::ios::sync_with_stdio(false);
