@@ -148,7 +148,23 @@ void TCanvas::MoveTo(int x, int y) {
   dashPhase_ = 0;
 }
 
-void TCanvas::LineTo(int x, int y) {
+void TCanvas::RasteriseLine(Surface& s, const TRect& clip, TPoint from, int x, int y, int phase) {
+  if (clip.IsEmpty() || pen_.Style() == psClear) return;
+  const TPoint o = DeviceOrigin();
+  const std::int64_t x0 = std::int64_t{from.X} + o.X, y0 = std::int64_t{from.Y} + o.Y;
+  const std::int64_t x1 = std::int64_t{x} + o.X, y1 = std::int64_t{y} + o.Y;
+  if (pen_.Width() > 1) {
+    DrawWideLine(s, clip, x0, y0, x1, y1, pen_);
+  } else {
+    DrawThinLine(s, clip, x0, y0, x1, y1, pen_, phase);
+  }
+}
+
+void TCanvas::LineTo(int x, int y) { DrawLineTo(x, y, std::nullopt); }
+
+void TCanvas::LineToAndSetEnd(int x, int y, TColor endColor) { DrawLineTo(x, y, endColor); }
+
+void TCanvas::DrawLineTo(int x, int y, std::optional<TColor> endColor) {
   BeforeDrawing();
   const TPoint from = penPos_;
   const int phase = dashPhase_;
@@ -159,18 +175,13 @@ void TCanvas::LineTo(int x, int y) {
   const std::int64_t pixels = std::max(dx < 0 ? -dx : dx, dy < 0 ? -dy : dy);
   dashPhase_ = static_cast<int>((phase + pixels % kDashPeriod) % kDashPeriod);
 
-  Surface* s = pen_.Style() == psClear ? nullptr : DeviceSurface();
-  if (s != nullptr) {
-    const TPoint o = DeviceOrigin();
-    const std::int64_t x0 = std::int64_t{from.X} + o.X, y0 = std::int64_t{from.Y} + o.Y;
-    const std::int64_t x1 = std::int64_t{x} + o.X, y1 = std::int64_t{y} + o.Y;
+  if (Surface* s = DeviceSurface()) {
     const TRect clip = EffectiveClip();
-    if (!clip.IsEmpty()) {
-      if (pen_.Width() > 1) {
-        DrawWideLine(*s, clip, x0, y0, x1, y1, pen_);
-      } else {
-        DrawThinLine(*s, clip, x0, y0, x1, y1, pen_, phase);
-      }
+    RasteriseLine(*s, clip, from, x, y, phase);
+    if (endColor) {
+      const TPoint o = DeviceOrigin();
+      const std::int64_t px = std::int64_t{x} + o.X, py = std::int64_t{y} + o.Y;
+      if (Inside(clip, px, py)) s->Set(static_cast<int>(px), static_cast<int>(py), ColorToRGB(*endColor));
     }
   }
   AfterDrawing();

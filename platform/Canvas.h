@@ -40,6 +40,9 @@ class TCanvas : public TPersistent {
   // Draws from the current position to (x, y), leaving (x, y) out, with the
   // current pen; (x, y) becomes the current position.
   void LineTo(int x, int y);
+  // LineTo followed by setting the end pixel plainly to endColor (no raster
+  // operation), in one pass over the canvas state.
+  void LineToAndSetEnd(int x, int y, TColor endColor);
   // Brush fills the inside, pen outlines; a one-pixel pen covers columns
   // x1 .. x2-1 and rows y1 .. y2-1.
   void Rectangle(int x1, int y1, int x2, int y2);
@@ -71,7 +74,20 @@ class TCanvas : public TPersistent {
 
   // Device-context state, reached through the functions of Gdi.h.
   std::optional<TRect> ClipRegion() const { return clip_; }
-  void SelectClipRect(std::optional<TRect> rect) { clip_ = rect; }
+  void SelectClipRect(std::optional<TRect> rect) {
+    clip_ = rect;
+    clipSource_ = 0;
+  }
+  // The clip copied from a region handle, remembered with the handle so that
+  // selecting the same live region again can be skipped.
+  void SelectClipFromRegion(HRGN source, std::uint64_t deletions, const TRect& rect) {
+    clip_ = rect;
+    clipSource_ = source;
+    clipSourceDeletions_ = deletions;
+  }
+  bool ClipComesFrom(HRGN source, std::uint64_t deletions) const {
+    return source != 0 && clipSource_ == source && clipSourceDeletions_ == deletions;
+  }
   std::uint32_t TextAlign() const { return textAlign_; }
   void SetTextAlign(std::uint32_t flags) { textAlign_ = flags; }
   int BackgroundMode() const { return bkMode_; }
@@ -100,6 +116,9 @@ class TCanvas : public TPersistent {
  private:
   void FontChanged();
   void RealiseFont();
+  // LineTo, and the end pixel when a colour is given.
+  void DrawLineTo(int x, int y, std::optional<TColor> endColor);
+  void RasteriseLine(Surface& surface, const TRect& clip, TPoint from, int x, int y, int phase);
 
   TPen pen_;
   TBrush brush_;
@@ -108,6 +127,8 @@ class TCanvas : public TPersistent {
   int dashPhase_ = 0;  // position in the dash pattern, continued across LineTo
   TCopyMode copyMode_ = cmSrcCopy;
   std::optional<TRect> clip_;
+  HRGN clipSource_ = 0;                  // region the clip was copied from, if any
+  std::uint64_t clipSourceDeletions_ = 0;  // objects deleted when it was copied
   std::uint32_t textAlign_ = TA_LEFT | TA_TOP;
   int bkMode_ = OPAQUE;
   HFONT ownFont_ = 0;       // the canvas font realised as a handle

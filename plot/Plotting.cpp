@@ -38,8 +38,11 @@ AxisScale ScaleOf(const TAxis& axis) {
 
 // A line to (x, y); in Graph mode its end pixel is then set plainly.
 void DrawLine(TCanvas& canvas, int x, int y, bool endPixel, TColor endColor) {
-  canvas.LineTo(x, y);
-  if (endPixel) canvas.SetPixel(x, y, endColor);
+  if (endPixel) {
+    canvas.LineToAndSetEnd(x, y, endColor);
+  } else {
+    canvas.LineTo(x, y);
+  }
 }
 
 }  // namespace

@@ -84,6 +84,27 @@ TEST(Regions, DeviceContextCallsRefuseANullContext) {
   EXPECT_EQ(GetDeviceCaps(nullptr, HORZRES), 0);
 }
 
+// Selecting the region a context already holds is cheap, but a region deleted
+// since then is still refused and leaves the clip as it is.
+TEST(Regions, ReselectingARegionSeesItsDeletion) {
+  TBitmap image;
+  image.SetSize(20, 20);
+  HDC dc = image.Canvas().Handle();
+  const HRGN a = CreateRectRgn(1, 2, 5, 6);
+  const HRGN b = CreateRectRgn(0, 0, 3, 3);
+  EXPECT_EQ(SelectClipRgn(dc, a), SIMPLEREGION);
+  EXPECT_EQ(SelectClipRgn(dc, a), SIMPLEREGION);
+  EXPECT_EQ(image.Canvas().ClipRegion(), (TRect{1, 2, 5, 6}));
+  EXPECT_TRUE(DeleteObject(a));
+  EXPECT_EQ(SelectClipRgn(dc, a), RGN_ERROR);
+  EXPECT_EQ(image.Canvas().ClipRegion(), (TRect{1, 2, 5, 6}));
+  EXPECT_EQ(SelectClipRgn(dc, b), SIMPLEREGION);
+  image.Canvas().SelectClipRect(TRect{7, 7, 9, 9});  // replaced by other means
+  EXPECT_EQ(SelectClipRgn(dc, b), SIMPLEREGION);
+  EXPECT_EQ(image.Canvas().ClipRegion(), (TRect{0, 0, 3, 3}));
+  DeleteObject(b);
+}
+
 TEST(Regions, IntersectRectTable) {
   struct Case {
     TRect a, b;
