@@ -3,6 +3,7 @@
 #include "platform/Canvas.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/LineRaster.h"
 #include "platform/RasterOps.h"
@@ -81,6 +82,15 @@ void DrawThinLine(Surface& s, const TRect& clip, std::int64_t x0, std::int64_t y
                   std::int64_t y1, const TPen& pen, int dashPhase) {
   const ThinLine line = MakeThinLine(x0, y0, x1, y1);
   if (line.major == 0) return;
+  // A solid horizontal line is one span: x0 up to x1, x1 left out.
+  if (y0 == y1 && !IsDashed(pen.Style())) {
+    if (y0 < clip.Top || y0 >= clip.Bottom) return;
+    const std::int64_t left = x1 > x0 ? x0 : x1 + 1;
+    const std::int64_t right = x1 > x0 ? x1 : x0 + 1;
+    WithPenOp(pen.Mode(), ColorToRGB(pen.Color()),
+              [&](auto op) { ApplyClippedSpan(s, clip, static_cast<int>(y0), left, right, op); });
+    return;
+  }
   IndexRange range{0, line.major - 1};
   Point64 start{x0, y0};
   LineStepper stepper{-line.major, 2 * line.minor, 2 * line.major};
@@ -182,6 +192,46 @@ void TCanvas::DrawLineTo(int x, int y, std::optional<TColor> endColor) {
       const TPoint o = DeviceOrigin();
       const std::int64_t px = std::int64_t{x} + o.X, py = std::int64_t{y} + o.Y;
       if (Inside(clip, px, py)) s->Set(static_cast<int>(px), static_cast<int>(py), ColorToRGB(*endColor));
+    }
+  }
+  AfterDrawing();
+}
+
+void TCanvas::VerticalLines(std::span<const int> xs, int yFrom, int yTo) {
+  if (xs.empty()) return;
+  if (pen_.Width() > 1 || (pen_.Style() != psSolid && pen_.Style() != psInsideFrame)) {
+    for (int x : xs) {
+      MoveTo(x, yFrom);
+      LineTo(x, yTo);
+    }
+    return;
+  }
+  BeforeDrawing();
+  penPos_ = TPoint{xs.back(), yTo};
+  const std::int64_t length = std::int64_t{yTo} - yFrom;
+  dashPhase_ = static_cast<int>((length < 0 ? -length : length) % kDashPeriod);
+  Surface* s = DeviceSurface();
+  const TRect clip = s != nullptr ? EffectiveClip() : TRect{};
+  if (s != nullptr && !clip.IsEmpty() && length != 0) {
+    const TPoint o = DeviceOrigin();
+    // The rows a line from yFrom to yTo covers: the end row is left out.
+    const std::int64_t top = (length > 0 ? std::int64_t{yFrom} : std::int64_t{yTo} + 1) + o.Y;
+    const std::int64_t bottom = (length > 0 ? std::int64_t{yTo} - 1 : std::int64_t{yFrom}) + o.Y;
+    const int firstRow = static_cast<int>(std::max<std::int64_t>(top, clip.Top));
+    const int lastRow = static_cast<int>(std::min<std::int64_t>(bottom, clip.Bottom - 1));
+    std::vector<int> columns;
+    columns.reserve(xs.size());
+    for (int x : xs) {
+      const std::int64_t sx = std::int64_t{x} + o.X;
+      if (sx >= clip.Left && sx < clip.Right) columns.push_back(static_cast<int>(sx));
+    }
+    if (!columns.empty() && firstRow <= lastRow) {
+      WithPenOp(pen_.Mode(), ColorToRGB(pen_.Color()), [&](auto op) {
+        for (int y = firstRow; y <= lastRow; ++y) {
+          std::uint32_t* row = s->Row(y);
+          for (int x : columns) row[x] = op(row[x]);
+        }
+      });
     }
   }
   AfterDrawing();

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,10 @@ class TCanvas : public TPersistent {
   // Draws from the current position to (x, y), leaving (x, y) out, with the
   // current pen; (x, y) becomes the current position.
   void LineTo(int x, int y);
+  // For each x in turn: MoveTo(x, yFrom), LineTo(x, yTo). A one-pixel solid
+  // pen draws them row by row, which suits the memory layout far better
+  // than one column after another.
+  void VerticalLines(std::span<const int> xs, int yFrom, int yTo);
   // LineTo followed by setting the end pixel plainly to endColor (no raster
   // operation), in one pass over the canvas state.
   void LineToAndSetEnd(int x, int y, TColor endColor);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "core/Pelkgraph.h"
 #include "platform/Arith.h"
@@ -40,13 +41,18 @@ class LineFamily {
   double Hi() const { return hi_; }
   bool Visible(std::int64_t t) const { return t >= lo_ - 1 && t <= hi_ + 1; }
 
+  // Vertical lines are gathered and drawn together, row by row, by Flush.
+  void Flush() {
+    canvas_.VerticalLines(columns_, crossFrom_, crossTo_);
+    columns_.clear();
+  }
+
   void Line(std::int64_t t) {
     if (!Visible(t)) return;
     const int at = ClampToInt(vertical_ ? std::int64_t{origin_} + t : std::int64_t{origin_} - t);
     scratch_ = at;
     if (vertical_) {
-      canvas_.MoveTo(at, crossFrom_);
-      canvas_.LineTo(at, crossTo_);
+      columns_.push_back(at);
     } else {
       canvas_.MoveTo(crossFrom_, at);
       canvas_.LineTo(crossTo_, at);
@@ -60,6 +66,7 @@ class LineFamily {
   int crossFrom_, crossTo_;
   int& scratch_;
   double lo_ = 0, hi_ = -1;
+  std::vector<int> columns_;
 };
 
 // Where the minor lines of an axis lie; screen offsets when scale is absent.
@@ -164,6 +171,7 @@ void TPelkgraph::DrawGrid() {
     image.Pen().SetColor(FMinorGridColor);
     LineFamily vertical(image, true, FXorigin, FYorigin, SaturatingAdd(FYend, -1), FDrawX);
     DrawMinor(vertical, {*FXAxis, FMinorGridDivisions, false, 1.0f, FLn10});
+    vertical.Flush();
     image.MoveTo(FXorigin, FYend);
     image.LineTo(FXend, FYend);
     image.Pen().SetColor(FMinorGridColor);
@@ -174,6 +182,7 @@ void TPelkgraph::DrawGrid() {
     image.Pen().SetColor(FMajorGridColor);
     LineFamily vertical(image, true, FXorigin, FYorigin, FYend, FDrawX);
     DrawMajor(vertical, *FXAxis, 0, false, 1.0f);
+    vertical.Flush();
     LineFamily horizontal(image, false, FYorigin, FXorigin, SaturatingAdd(FXend, 1), FDrawY);
     DrawMajor(horizontal, *FYAxis, 0, false, 1.0f);
   }
@@ -200,6 +209,7 @@ void TPelkgraph::DrawPrinterGrid(float Scale) {
     page.Pen().SetWidth(AbsoluteValue(FPrinterMinorGridWidth));
     LineFamily vertical(page, true, FPrinterXorigin, FPrinterYorigin, SaturatingAdd(FPrinterYend, -1), FDrawX);
     DrawMinor(vertical, {*FXAxis, FMinorGridDivisions, true, Scale, FLn10});
+    vertical.Flush();
     page.MoveTo(FPrinterXorigin, FPrinterYend);
     page.LineTo(FPrinterXend, FPrinterYend);
     if (!FPrintMonoChrome) page.Pen().SetColor(FMinorGridColor);
@@ -211,6 +221,7 @@ void TPelkgraph::DrawPrinterGrid(float Scale) {
     page.Pen().SetWidth(AbsoluteValue(FPrinterMajorGridWidth));
     LineFamily vertical(page, true, FPrinterXorigin, FPrinterYorigin, FPrinterYend, FDrawX);
     DrawMajor(vertical, *FXAxis, 1, true, Scale);
+    vertical.Flush();
     LineFamily horizontal(page, false, FPrinterYorigin, FPrinterXorigin, SaturatingAdd(FPrinterXend, 1), FDrawY);
     DrawMajor(horizontal, *FYAxis, 1, true, Scale);
   }
