@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "PlainBresenham.h"
 #include "platform/Bitmap.h"
 
 namespace {
@@ -79,33 +80,12 @@ void BM_CairoStroke(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * kSegments);
 }
 
-// Textbook Bresenham, end point left out, no clipping (the walk stays inside).
-void PlainLine(std::uint32_t* pixels, int x0, int y0, int x1, int y1, std::uint32_t color) {
-  const int dx = x1 > x0 ? x1 - x0 : x0 - x1;
-  const int dy = y1 > y0 ? y0 - y1 : y1 - y0;
-  const int sx = x0 < x1 ? 1 : -1;
-  const int sy = y0 < y1 ? 1 : -1;
-  int err = dx + dy;
-  while (x0 != x1 || y0 != y1) {
-    pixels[static_cast<std::size_t>(y0) * kWidth + x0] = color;
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x0 += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y0 += sy;
-    }
-  }
-}
-
 void BM_PlainBresenham(benchmark::State& state) {
   const auto& walk = Walk();
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(kWidth) * kHeight, 0xFFFFFF);
   for (auto _ : state) {
     for (std::size_t i = 1; i < walk.size(); ++i) {
-      PlainLine(pixels.data(), walk[i - 1].X, walk[i - 1].Y, walk[i].X, walk[i].Y, 0);
+      pelk::bench::PlainBresenhamLine(pixels.data(), kWidth, walk[i - 1].X, walk[i - 1].Y, walk[i].X, walk[i].Y, 0, false);
     }
     benchmark::DoNotOptimize(pixels.data());
     benchmark::ClobberMemory();

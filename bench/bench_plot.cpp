@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "PlainBresenham.h"
 #include "core/Pelkgraph.h"
 #include "platform/Forms.h"
 
@@ -122,31 +123,11 @@ const std::vector<TPoint>& MappedWalk() {
   return points;
 }
 
-// Classic Bresenham, both ends included.
-void BresenhamLine(std::uint32_t* image, int x0, int y0, int x1, int y1, std::uint32_t color) {
-  const int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
-  const int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
-  int err = dx + dy;
-  for (;;) {
-    image[static_cast<std::size_t>(y0) * kWidth + static_cast<std::size_t>(x0)] = color;
-    if (x0 == x1 && y0 == y1) break;
-    const int e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x0 += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y0 += sy;
-    }
-  }
-}
-
 void BM_PlainBresenham(benchmark::State& state) {
   const std::vector<TPoint>& p = MappedWalk();
   std::vector<std::uint32_t> image(static_cast<std::size_t>(kWidth) * kHeight, 0xFFFFFFu);
   for (auto _ : state) {
-    for (std::size_t i = 1; i < p.size(); ++i) BresenhamLine(image.data(), p[i - 1].X, p[i - 1].Y, p[i].X, p[i].Y, 0x0000FFu);
+    for (std::size_t i = 1; i < p.size(); ++i) pelk::bench::PlainBresenhamLine(image.data(), kWidth, p[i - 1].X, p[i - 1].Y, p[i].X, p[i].Y, 0x0000FFu, true);
     benchmark::DoNotOptimize(image.data());
     benchmark::ClobberMemory();
   }

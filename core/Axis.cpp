@@ -34,25 +34,6 @@ void TAxis::Changed() {
   if (OnChange) OnChange(this);
 }
 
-namespace {
-
-// Stores value when it differs from field; reports whether it did.
-template <typename T>
-bool StoreIfDifferent(T& field, const T& value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-
-// The comparison uses the value as passed; the absolute value is stored.
-bool StoreAbsoluteIfDifferent(int& field, int value) {
-  if (field == value) return false;
-  field = AbsoluteValue(value);
-  return true;
-}
-
-}  // namespace
-
 void TAxis::SetAxisMatchesFont(bool value) {
   if (StoreIfDifferent(FAxisMatchesFont, value)) Changed();
 }

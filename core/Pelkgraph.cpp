@@ -124,19 +124,6 @@ void TPelkgraph::SubObjectChanged(TObject* /*Sender*/) { RepaintIfDesigning(); }
 
 namespace {
 
-template <typename T>
-bool StoreIfDifferent(T& field, const T& value) {
-  if (field == value) return false;
-  field = value;
-  return true;
-}
-
-bool StoreAbsoluteIfDifferent(int& field, int value) {
-  if (field == value) return false;
-  field = AbsoluteValue(value);
-  return true;
-}
-
 // The font rule: another object's attributes are copied into the owned font.
 bool CopyFontIfOther(TFont& owned, const TFont& value) {
   if (&owned == &value) return false;

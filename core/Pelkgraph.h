@@ -158,9 +158,22 @@ class TPelkgraph : public TGraphicControl {
   void PlotLastPixel();
   void SetAxis(TAxis& Axis, int Divisions, float Value1, float Value2, bool AutoScale);
 
+  // ---- Zoom box and value read-out (control coordinates)
+  // The zoom drag; each then fires the host's event.
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // Removes the band left by the last zoom, unless it is already gone.
+  void EraseZoomBox();
+  // Axis values of a pixel (0, 0 outside the plot area) and its plot offset.
+  void GetValues(int X, int Y, float& XValue, float& YValue, int& XOffset, int& YOffset);
+  // Whether the pixel lies in the plot area, its edges included.
+  bool CursorInPlotArea(int X, int Y) const;
+
   // ---- Notifications
   void SubObjectChanged(TObject* Sender);
   const char* ClassName() const override { return "TPelkgraph"; }
+
 
  private:
   friend struct TPelkgraphInternals;  // white-box access for the tests
@@ -187,6 +200,15 @@ class TPelkgraph : public TGraphicControl {
   void SelectPlotClip();
   void PenTo(const PenPoint& point, bool line);
   void SkipPoint();
+
+  // Zoom box (interact/)
+  TPoint ClampToPlotArea(int X, int Y) const;
+  float SecondYValue(int Y) const;
+  void SetScreenPens(TPenMode mode, int width, TColor color, TPenStyle style);
+  void DrawBandOnScreens(int ax, int ay, int cx, int cy);
+  void MoveBandTo(TPoint corner);
+  void StoreZoom(TPoint end, float xEnd, float yEnd);
+  void ClearZoom();
 
   // Setter rules (core/)
   void RepaintIfDesigning();
