@@ -6,6 +6,7 @@
 
 #include "core/Pelkgraph.h"
 #include "platform/Printer.h"
+#include "plot/AxisScaleOf.h"
 #include "plot/Mapping.h"
 
 namespace pelk {
@@ -32,9 +33,6 @@ bool PlaceFromOrigin(int xOrigin, int yOrigin, std::int64_t xGraph, std::int64_t
   return true;
 }
 
-AxisScale ScaleOf(const TAxis& axis) {
-  return {axis.LogAxis(), axis.OriginValue(), axis.ScalePerDivision(), axis.MinExponent()};
-}
 
 // A line to (x, y); in Graph mode its end pixel is then set plainly.
 void DrawLine(TCanvas& canvas, int x, int y, bool endPixel, TColor endColor) {
