@@ -1,0 +1,39 @@
+#include "pelkview/DemoData.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace pelk::view {
+
+namespace {
+
+constexpr int kSamples = 4000;
+constexpr double kPeriods = 2.0;
+constexpr double kRipplePeriods = 60.0;
+constexpr double kAmplitude = 0.4;   // of the Y axis's span
+constexpr double kRipple = 0.02;     // of the Y axis's span
+
+// The value at the far end of a linear axis.
+double AxisEnd(const TAxis& axis) { return axis.OriginValue() + axis.NumberOfDivisions() * axis.ScalePerDivision(); }
+
+}  // namespace
+
+PlotData DemoData(const TPelkgraph& graph) {
+  const double x0 = graph.XAxis().OriginValue();
+  const double x1 = AxisEnd(graph.XAxis());
+  const double y0 = graph.YAxis().OriginValue();
+  const double span = AxisEnd(graph.YAxis()) - y0;
+  const double middle = y0 + span / 2;
+  PlotData data;
+  SeriesData& series = data.series.emplace_back();
+  for (int i = 0; i <= kSamples; ++i) {
+    const double t = static_cast<double>(i) / kSamples;
+    const double phase = 2 * std::numbers::pi * t;
+    data.x.push_back(static_cast<float>(x0 + (x1 - x0) * t));
+    series.y.push_back(static_cast<float>(middle + span * (kAmplitude * std::sin(kPeriods * phase) +
+                                                           kRipple * std::sin(kRipplePeriods * phase))));
+  }
+  return data;
+}
+
+}  // namespace pelk::view

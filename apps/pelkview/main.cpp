@@ -1,0 +1,67 @@
+// pelkview: shows a line graph in a window.
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "pelkview/DataFile.h"
+#include "pelkview/DemoData.h"
+#include "pelkview/EventLoop.h"
+#include "pelkview/GraphView.h"
+#include "pelkview/ViewerOptions.h"
+#include "pelkview/Window.h"
+
+// fontconfig keeps its configuration, and SDL's D-Bus connection keeps its
+// own, until the process ends; the leak checker of sanitizer builds is told so.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libdbus-1.so\n"; }
+
+namespace {
+
+using namespace pelk::view;
+
+std::string WindowTitle(const std::optional<DataFile>& file) {
+  return file ? "pelkview - " + file->shownName : "pelkview";
+}
+
+int Run(const ViewerOptions& options) {
+  // A bad data file is reported before any window opens.
+  std::optional<DataFile> file;
+  if (options.plot) file = ReadDataFile(*options.plot);
+
+  GraphView view(std::cerr, options.dpi);
+  if (file) {
+    SetUpGraphForData(view.Graph(), *options.plot, *file);
+    if (file->badRows > 0) std::cerr << "pelkview: skipped " << file->badRows << " bad rows" << std::endl;
+    view.SetData(std::move(file->data));
+  } else {
+    view.SetData(DemoData(view.Graph()));
+  }
+
+  VideoSession video;
+  Window window(WindowTitle(file), options.windowSize.width, options.windowSize.height);
+  const ClientSize size = window.Size();
+  view.Resize(size.width, size.height);
+  RunEventLoop(window, view, options.saveName);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    const ViewerOptions options = ParseViewerCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (options.help) {
+      std::cout << ViewerUsageText();
+      return 0;
+    }
+    return Run(options);
+  } catch (const pelk::cli::UsageError& e) {
+    std::cerr << "pelkview: " << e.what() << "\n"
+              << "try 'pelkview --help'" << std::endl;
+    return 2;
+  } catch (const std::exception& e) {
+    std::cerr << "pelkview: " << e.what() << std::endl;
+    return 1;
+  }
+}
