@@ -1,10 +1,7 @@
 // "plot": reads a table of numbers, fits the axes to the chosen columns and
 // draws each series in its own colour.
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iomanip>
 #include <sstream>
 #include <stdexcept>
@@ -14,6 +11,7 @@
 #include "pelkgraph/ColumnChoice.h"
 #include "pelkgraph/Commands.h"
 #include "pelkgraph/CsvReader.h"
+#include "pelkgraph/DataTable.h"
 #include "pelkgraph/Output.h"
 #include "pelkgraph/Picture.h"
 #include "pelkgraph/Series.h"
@@ -22,52 +20,7 @@ namespace pelk::cli {
 
 namespace {
 
-struct Table {
-  CsvTable csv;
-  ColumnChoice choice;
-
-  std::span<const float> Column(std::size_t column) const {
-    const auto found = std::lower_bound(csv.columns.begin(), csv.columns.end(), column);
-    return csv.values[static_cast<std::size_t>(found - csv.columns.begin())];
-  }
-};
-
-std::string ShownName(const std::string& input) { return input == "-" ? "<stdin>" : input; }
-
-Table ReadTable(const PlotOptions& options, const CommandStreams& streams) {
-  const std::string shown = ShownName(options.input);
-  std::ifstream file;
-  std::istream* in = &streams.in;
-  if (options.input != "-") {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(options.input, ignored)) throw std::runtime_error(shown + ": is a directory");
-    file.open(options.input, std::ios::binary);
-    if (!file) throw std::runtime_error(shown + ": cannot open: " + std::strerror(errno));
-    in = &file;
-  }
-
-  Table table;
-  CsvReadOptions read;
-  read.skipBad = options.skipBad;
-  read.selectColumns = [&](const CsvLayout& layout) {
-    table.choice = ChooseColumns(layout, options.xColumn, options.yColumns, options.y2Columns);
-    return ColumnsUsed(table.choice);
-  };
-  read.onProgress = [&](long long rows) { streams.err << "pelkgraph: read " << rows << " rows" << std::endl; };
-  try {
-    table.csv = ReadCsv(*in, read);
-  } catch (const CsvError& e) {
-    throw std::runtime_error(shown + ":" + std::to_string(e.Line()) + ": " + e.what());
-  } catch (const ColumnError& e) {
-    throw std::runtime_error(shown + ": " + e.what());
-  }
-  if (table.csv.rows == 0) {
-    std::string message = shown + ": no data rows";
-    if (table.csv.badRows > 0) message += " (skipped " + std::to_string(table.csv.badRows) + " bad rows)";
-    throw std::runtime_error(message);
-  }
-  return table;
-}
+using Table = DataTable;
 
 std::optional<ValueRange> RangeOf(const Table& table, const std::vector<std::size_t>& columns, bool log) {
   std::optional<ValueRange> range;
@@ -148,7 +101,9 @@ void DrawTable(TPelkgraph& graph, const Table& table) {
 }  // namespace
 
 void RunPlot(const PlotOptions& options, const CommandStreams& streams) {
-  const Table table = ReadTable(options, streams);
+  const Table table = ReadDataTable(options, streams.in, [&](long long rows) {
+    streams.err << "pelkgraph: read " << rows << " rows" << std::endl;
+  });
   GraphPicture picture(options.dpi);
   TPelkgraph& graph = picture.Graph();
   ConfigureGraph(picture, options, table);

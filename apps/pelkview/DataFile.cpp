@@ -1,42 +1,25 @@
 #include "pelkview/DataFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <stdexcept>
+
+#include "pelkgraph/DataTable.h"
 
 namespace pelk::view {
 
 namespace {
 
-std::istream& OpenInput(const std::string& input, const std::string& shown, std::ifstream& file) {
-  if (input == "-") return std::cin;
-  std::error_code ignored;
-  if (std::filesystem::is_directory(input, ignored)) throw std::runtime_error(shown + ": is a directory");
-  file.open(input, std::ios::binary);
-  if (!file) throw std::runtime_error(shown + ": cannot open: " + std::strerror(errno));
-  return file;
-}
-
-// The stored values of a column (csv.columns is ascending).
-std::vector<float>& ColumnValues(cli::CsvTable& csv, std::size_t column) {
-  const auto found = std::lower_bound(csv.columns.begin(), csv.columns.end(), column);
-  return csv.values[static_cast<std::size_t>(found - csv.columns.begin())];
-}
-
 // The chosen columns as series: each column's values are moved at their last
 // use and copied before it.
-PlotData PlotDataOf(cli::CsvTable& csv, const cli::ColumnChoice& choice) {
+PlotData PlotDataOf(cli::DataTable& table, const cli::ColumnChoice& choice) {
   std::vector<std::size_t> uses{choice.x};
   uses.insert(uses.end(), choice.y.begin(), choice.y.end());
   uses.insert(uses.end(), choice.y2.begin(), choice.y2.end());
   std::size_t next = 0;
   const auto take = [&]() -> std::vector<float> {
     const std::size_t column = uses[next++];
-    std::vector<float>& values = ColumnValues(csv, column);
+    std::vector<float>& values = table.Column(column);
     const bool usedLater = std::find(uses.begin() + static_cast<std::ptrdiff_t>(next), uses.end(), column) != uses.end();
     return usedLater ? values : std::move(values);
   };
@@ -50,33 +33,13 @@ PlotData PlotDataOf(cli::CsvTable& csv, const cli::ColumnChoice& choice) {
 }  // namespace
 
 DataFile ReadDataFile(const cli::PlotOptions& options) {
+  cli::DataTable table = cli::ReadDataTable(options, std::cin, nullptr);
   DataFile file;
-  file.shownName = options.input == "-" ? "<stdin>" : options.input;
-  std::ifstream stream;
-  std::istream& in = OpenInput(options.input, file.shownName, stream);
-
-  cli::CsvReadOptions read;
-  read.skipBad = options.skipBad;
-  read.selectColumns = [&](const cli::CsvLayout& layout) {
-    file.choice = cli::ChooseColumns(layout, options.xColumn, options.yColumns, options.y2Columns);
-    return cli::ColumnsUsed(file.choice);
-  };
-  cli::CsvTable csv;
-  try {
-    csv = cli::ReadCsv(in, read);
-  } catch (const cli::CsvError& e) {
-    throw std::runtime_error(file.shownName + ":" + std::to_string(e.Line()) + ": " + e.what());
-  } catch (const cli::ColumnError& e) {
-    throw std::runtime_error(file.shownName + ": " + e.what());
-  }
-  if (csv.rows == 0) {
-    std::string message = file.shownName + ": no data rows";
-    if (csv.badRows > 0) message += " (skipped " + std::to_string(csv.badRows) + " bad rows)";
-    throw std::runtime_error(message);
-  }
-  file.layout = csv.layout;
-  file.badRows = csv.badRows;
-  file.data = PlotDataOf(csv, file.choice);
+  file.shownName = table.shownName;
+  file.choice = table.choice;
+  file.layout = table.csv.layout;
+  file.badRows = table.csv.badRows;
+  file.data = PlotDataOf(table, file.choice);
   return file;
 }
 
