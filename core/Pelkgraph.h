@@ -201,10 +201,13 @@ class TPelkgraph : public TGraphicControl {
   void PenTo(const PenPoint& point, bool line);
   void SkipPoint();
 
+  // The pens of the control's canvas and the image's canvas, set together
+  // (the data pen after a render, the band pen during a zoom drag).
+  void SetScreenPens(TPenMode mode, int width, TColor color, TPenStyle style);
+
   // Zoom box (interact/)
   TPoint ClampToPlotArea(int X, int Y) const;
   float SecondYValue(int Y) const;
-  void SetScreenPens(TPenMode mode, int width, TColor color, TPenStyle style);
   void DrawBandOnScreens(int ax, int ay, int cx, int cy);
   void MoveBandTo(TPoint corner);
   void StoreZoom(TPoint end, float xEnd, float yEnd);
@@ -212,7 +215,6 @@ class TPelkgraph : public TGraphicControl {
 
   // Setter rules (core/)
   void RepaintIfDesigning();
-  void ApplyPenToCanvases();
 
   // Text lines
   std::string FTitle, FSubtitle, FId;

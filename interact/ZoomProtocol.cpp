@@ -14,7 +14,6 @@ namespace pelk {
 
 namespace {
 
-
 // low when v < low, high when v > high, else v.
 int ClampTo(int v, int low, int high) { return v < low ? low : (v > high ? high : v); }
 

@@ -13,16 +13,6 @@ TColor AxisLineColor(const TAxis& axis, TColor majorGridColor) {
 
 }  // namespace
 
-void TPelkgraph::ApplyPenToCanvases() {
-  for (TCanvas* canvas : {&Canvas(), &FBitmap->Canvas()}) {
-    TPen& pen = canvas->Pen();
-    pen.SetColor(FPenColor);
-    pen.SetWidth(FPenWidth);
-    pen.SetMode(FPenMode);
-    pen.SetStyle(FPenStyle);
-  }
-}
-
 void TPelkgraph::RenderFrame() {
   // 1-3. A new image, laid out to the control's size. Its pixel storage is
   // pooled by the platform, so replacing it costs no allocation.
@@ -107,7 +97,7 @@ void TPelkgraph::RenderFrame() {
   }
 
   // 11. The data pens. Both canvases start a curve at the plot origin.
-  ApplyPenToCanvases();
+  SetScreenPens(FPenMode, FPenWidth, FPenColor, FPenStyle);
   Canvas().MoveTo(FXorigin, FYorigin);
   image.MoveTo(FXorigin, FYorigin);
 }
