@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <mutex>
-#include <stdexcept>
 #include <string>
 #include <utility>
+
+#include "platform/Errors.h"
 
 namespace pelk {
 
@@ -18,7 +19,7 @@ constexpr std::uint64_t kMaxPixels = std::uint64_t{1} << 28;
 std::size_t PixelCount(int width, int height) {
   const std::uint64_t n = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
   if (n > kMaxPixels) {
-    throw std::length_error("surface of " + std::to_string(width) + " x " +
+    throw EPlatformError("surface of " + std::to_string(width) + " x " +
                             std::to_string(height) + " pixels is too large");
   }
   return static_cast<std::size_t>(n);

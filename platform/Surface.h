@@ -28,7 +28,8 @@ class Surface {
   TRect Bounds() const { return TRect{0, 0, width_, height_}; }
 
   // Changes the size; the overlapping top-left part keeps its pixels, new
-  // pixels are 0. Negative sizes count as 0.
+  // pixels are 0. Negative sizes count as 0; more than 2^28 pixels throws
+  // EPlatformError naming the size.
   void Resize(int width, int height);
 
   // Whole-surface fill; the cheap path for a fresh surface.

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/Errors.h"
 #include "platform/Surface.h"
 
 namespace pelk {
@@ -68,11 +69,11 @@ TEST(RasterSurface, SizesOutOfRangeAreRefusedOrEmpty) {
   Surface negative(-5, 10);
   EXPECT_EQ(negative.Width(), 0);
   EXPECT_EQ(negative.Height(), 10);
-  EXPECT_THROW(Surface(1 << 15, 1 << 14), std::length_error);
-  EXPECT_THROW(Surface(2147483647, 2147483647), std::length_error);
+  EXPECT_THROW(Surface(1 << 15, 1 << 14), EPlatformError);
+  EXPECT_THROW(Surface(2147483647, 2147483647), EPlatformError);
   Surface s(4, 4);
   s.Fill(7);
-  EXPECT_THROW(s.Resize(1 << 20, 1 << 20), std::length_error);
+  EXPECT_THROW(s.Resize(1 << 20, 1 << 20), EPlatformError);
   EXPECT_EQ(s.Width(), 4);
   EXPECT_TRUE(AllPixelsAre(s, 7));
   Surface moved(std::move(s));
