@@ -140,11 +140,14 @@ int TCanvas::PixelsPerInch() const { return Screen().PixelsPerInch(); }
 
 TRect TCanvas::EffectiveClip() {
   Surface* s = DeviceSurface();
-  if (s == nullptr) return {};
+  return s != nullptr ? EffectiveClipOn(*s) : TRect{};
+}
+
+TRect TCanvas::EffectiveClipOn(const Surface& s) {
   // Inline intersections: this runs for every line and pixel drawn.
   const TRect bounds = DeviceBounds();
-  TRect r{std::max(0, bounds.Left), std::max(0, bounds.Top), std::min(s->Width(), bounds.Right),
-          std::min(s->Height(), bounds.Bottom)};
+  TRect r{std::max(0, bounds.Left), std::max(0, bounds.Top), std::min(s.Width(), bounds.Right),
+          std::min(s.Height(), bounds.Bottom)};
   if (clip_) {
     r = TRect{std::max(r.Left, clip_->Left), std::max(r.Top, clip_->Top), std::min(r.Right, clip_->Right),
               std::min(r.Bottom, clip_->Bottom)};
@@ -186,7 +189,7 @@ void TCanvas::DrawLineTo(int x, int y, std::optional<TColor> endColor) {
   dashPhase_ = static_cast<int>((phase + pixels % kDashPeriod) % kDashPeriod);
 
   if (Surface* s = DeviceSurface()) {
-    const TRect clip = EffectiveClip();
+    const TRect clip = EffectiveClipOn(*s);
     RasteriseLine(*s, clip, from, x, y, phase);
     if (endColor) {
       const TPoint o = DeviceOrigin();

@@ -105,6 +105,8 @@ class TCanvas : public TPersistent {
   // it that drawing may reach now, in surface coordinates.
   virtual Surface* DeviceSurface() = 0;
   TRect EffectiveClip();
+  // The same for a surface the caller already has from DeviceSurface().
+  TRect EffectiveClipOn(const Surface& surface);
   // Logical (0, 0) in surface coordinates.
   virtual TPoint DeviceOrigin() const { return {}; }
 

@@ -37,8 +37,7 @@ constexpr std::array<TColor, 25> kSystemColors = {
 
 }  // namespace
 
-TColor ColorToRGB(TColor color) {
-  if ((color & clSystemColor) == 0) return color & 0xFFFFFF;
+TColor SystemColorToRGB(TColor color) {
   const TColor index = color & 0xFF;
   return index < kSystemColors.size() ? kSystemColors[index] : 0;
 }

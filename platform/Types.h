@@ -42,9 +42,15 @@ inline constexpr TColor clGrayText = 0x80000011;
 inline constexpr TColor clBtnText = 0x80000012;
 inline constexpr TColor clBtnHighlight = 0x80000014;
 
+// The RGB value of a system colour, from the platform's table (0 for an
+// unknown index).
+TColor SystemColorToRGB(TColor color);
+
 // Resolves a system colour through the platform's table; other colours are
-// returned with the high byte cleared.
-TColor ColorToRGB(TColor color);
+// returned with the high byte cleared. Inline: every line drawn asks.
+inline TColor ColorToRGB(TColor color) {
+  return (color & 0x80000000u) != 0 ? SystemColorToRGB(color) : color & 0xFFFFFF;
+}
 
 struct TPoint {
   int X = 0;
