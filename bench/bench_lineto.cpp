@@ -2,13 +2,12 @@
 // 1920 x 1080 image by the bitmap canvas, by cairo (no antialiasing) and by a
 // plain Bresenham loop. Each iteration draws the whole walk.
 #include <benchmark/benchmark.h>
-#include <cairo.h>
 
 #include <cstdint>
 #include <random>
 #include <vector>
 
-#include "PlainBresenham.h"
+#include "Peers.h"
 #include "platform/Bitmap.h"
 
 namespace {
@@ -61,22 +60,12 @@ void BM_CanvasLineTo(benchmark::State& state) {
 
 void BM_CairoStroke(benchmark::State& state) {
   const auto& walk = Walk();
-  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kWidth, kHeight);
-  cairo_t* cr = cairo_create(surface);
-  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-  cairo_set_line_width(cr, 1.0);
-  cairo_set_source_rgb(cr, 0, 0, 0);
+  pelk::bench::CairoImage image(kWidth, kHeight);
   for (auto _ : state) {
-    // Pixel centres sit at half coordinates.
-    cairo_move_to(cr, walk[0].X + 0.5, walk[0].Y + 0.5);
-    for (std::size_t i = 1; i < walk.size(); ++i) cairo_line_to(cr, walk[i].X + 0.5, walk[i].Y + 0.5);
-    cairo_stroke(cr);
-    cairo_surface_flush(surface);
-    benchmark::DoNotOptimize(cairo_image_surface_get_data(surface));
+    image.StrokePolyline(walk);
+    benchmark::DoNotOptimize(image.Data());
     benchmark::ClobberMemory();
   }
-  cairo_destroy(cr);
-  cairo_surface_destroy(surface);
   state.SetItemsProcessed(state.iterations() * kSegments);
 }
 

@@ -39,4 +39,14 @@ struct TPelkgraphInternals {
   }
 };
 
+// The axis most tests start from: linear, 3 divisions of 64 pixels, 0 to 30.
+inline TAxis& MakeStandardLinearAxis(TAxis& axis) {
+  axis.SetLog(false);
+  axis.SetNdivs(3);
+  axis.SetDivWidth(64);
+  axis.SetOrgVal(0.0);
+  axis.SetScale(10.0);
+  return axis;
+}
+
 }  // namespace pelk

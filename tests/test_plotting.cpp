@@ -31,13 +31,7 @@ class Plotting : public ::testing::Test {
     g.SetBounds(20, 10, 300, 300);
     g.SetMajorGrid(false);
     g.SetMinorGrid(false);
-    for (TAxis* axis : {&g.XAxis(), &g.YAxis(), &g.YAxis2()}) {
-      axis->SetLog(false);
-      axis->SetNdivs(3);
-      axis->SetDivWidth(64);
-      axis->SetOrgVal(0.0);
-      axis->SetScale(10.0);
-    }
+    for (TAxis* axis : {&g.XAxis(), &g.YAxis(), &g.YAxis2()}) MakeStandardLinearAxis(*axis);
     g.SetPlotColor(kPen);
   }
 

@@ -28,13 +28,7 @@ class PrinterPlotting : public ::testing::Test {
     g.SetBounds(0, 0, 300, 300);
     g.SetMajorGrid(false);
     g.SetMinorGrid(false);
-    for (TAxis* axis : {&g.XAxis(), &g.YAxis()}) {
-      axis->SetLog(false);
-      axis->SetNdivs(3);
-      axis->SetDivWidth(64);
-      axis->SetOrgVal(0.0);
-      axis->SetScale(10.0);
-    }
+    for (TAxis* axis : {&g.XAxis(), &g.YAxis()}) MakeStandardLinearAxis(*axis);
     g.SetPlotColor(kPen);
     g.Refresh();
 

@@ -9,6 +9,7 @@
 
 #include "core/Pelkgraph.h"
 #include "platform/Forms.h"
+#include "tests/PelkgraphInternals.h"
 
 namespace pelk {
 namespace {
@@ -21,15 +22,7 @@ class SetAxisTest : public ::testing::Test {
   SetAxisTest() { g.SetAutoSize(false); }
 
   // A linear axis of 3 divisions of 64 pixels, 0 to 30.
-  TAxis& LinearAxis() {
-    TAxis& a = g.XAxis();
-    a.SetLog(false);
-    a.SetNdivs(3);
-    a.SetDivWidth(64);
-    a.SetOrgVal(0.0);
-    a.SetScale(10.0);
-    return a;
-  }
+  TAxis& LinearAxis() { return MakeStandardLinearAxis(g.XAxis()); }
   TAxis& LogAxis() {
     TAxis& a = LinearAxis();
     a.SetLog(true);

@@ -47,12 +47,7 @@ class ZoomDrag : public ::testing::Test {
     form.SetClientSize(400, 360);
     g.SetAutoSize(false);
     g.SetBounds(kLeft, kTop, 300, 300);
-    for (TAxis* axis : {&g.XAxis(), &g.YAxis(), &g.YAxis2()}) {
-      axis->SetNdivs(3);
-      axis->SetDivWidth(64);
-      axis->SetOrgVal(0.0);
-      axis->SetScale(10.0);
-    }
+    for (TAxis* axis : {&g.XAxis(), &g.YAxis(), &g.YAxis2()}) MakeStandardLinearAxis(*axis);
     g.YAxis2().SetOrgVal(100.0);
     g.YAxis2().SetScale(20.0);
     g.YAxis2().SetDivWidth(32);  // not used: the second Y axis shares the primary's divisions

@@ -5,6 +5,7 @@
 
 #include "core/Pelkgraph.h"
 #include "platform/Forms.h"
+#include "tests/PelkgraphInternals.h"
 
 namespace pelk {
 namespace {
@@ -17,12 +18,7 @@ class ZoomReadout : public ::testing::Test {
     form.SetClientSize(320, 320);
     g.SetAutoSize(false);
     g.SetBounds(0, 0, 300, 300);
-    for (TAxis* axis : {&g.XAxis(), &g.YAxis(), &g.YAxis2()}) {
-      axis->SetNdivs(3);
-      axis->SetDivWidth(64);
-      axis->SetOrgVal(0.0);
-      axis->SetScale(10.0);
-    }
+    for (TAxis* axis : {&g.XAxis(), &g.YAxis(), &g.YAxis2()}) MakeStandardLinearAxis(*axis);
     g.YAxis2().SetOrgVal(100.0);
     g.YAxis2().SetScale(20.0);
   }
