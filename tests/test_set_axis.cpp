@@ -146,15 +146,17 @@ TEST_F(SetAxisTest, ZeroDivisionWidthSkipsTheOriginAdjustment) {
   EXPECT_EQ(axis.ScalePerDivision(), -4.0);
 }
 
+// One SetAxis request of a table.
+struct Request {
+  const char* what;
+  bool log;
+  int divisions;
+  float v1, v2;
+  bool autoScale;
+};
+
 TEST_F(SetAxisTest, RequestsThatCannotBeMetChangeNothing) {
-  struct Case {
-    const char* what;
-    bool log;
-    int divisions;
-    float v1, v2;
-    bool autoScale;
-  };
-  const Case cases[] = {
+  const Request cases[] = {
       {"NaN bound", false, 4, kNaN, 10, true},
       {"infinite bound", false, 4, 0, kInf, true},
       {"NaN step", false, 4, 0, kNaN, false},
@@ -167,7 +169,7 @@ TEST_F(SetAxisTest, RequestsThatCannotBeMetChangeNothing) {
       {"infinite log bound", true, 4, 1, kInf, true},
       {"NaN exponent", true, 4, kNaN, 0, false},
   };
-  for (const Case& c : cases) {
+  for (const Request& c : cases) {
     TAxis& axis = c.log ? LogAxis() : LinearAxis();
     axis.SetMinExponent(-1);
     g.SetAxis(axis, c.divisions, c.v1, c.v2, c.autoScale);
@@ -182,14 +184,7 @@ TEST_F(SetAxisTest, RequestsThatCannotBeMetChangeNothing) {
 TEST_F(SetAxisTest, ExtremeRequestsEndAndLeaveAUsableAxis) {
   const float big = std::numeric_limits<float>::max();
   const float tiny = std::numeric_limits<float>::denorm_min();
-  struct Case {
-    const char* what;
-    bool log;
-    int divisions;
-    float v1, v2;
-    bool autoScale;
-  };
-  const Case cases[] = {
+  const Request cases[] = {
       {"whole float range", false, 10, -big, big, true},
       {"most divisions", false, INT_MAX, 0, 1, true},
       {"most negative divisions", false, INT_MIN, 0, 1, true},
@@ -199,7 +194,7 @@ TEST_F(SetAxisTest, ExtremeRequestsEndAndLeaveAUsableAxis) {
       {"log over the float range", true, 0, tiny, big, true},
       {"huge exponent", true, 3, 3e9f, 0, false},
   };
-  for (const Case& c : cases) {
+  for (const Request& c : cases) {
     TAxis& axis = c.log ? LogAxis() : LinearAxis();
     g.SetAxis(axis, c.divisions, c.v1, c.v2, c.autoScale);
     EXPECT_TRUE(std::isfinite(axis.OriginValue())) << c.what;
