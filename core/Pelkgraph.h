@@ -13,6 +13,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Controls.h"
 #include "platform/Gdi.h"
+#include "plot/Mapping.h"
 
 namespace pelk {
 
@@ -196,7 +197,7 @@ class TPelkgraph : public TGraphicControl {
   // fails (false) for points that cannot be drawn.
   struct PenPoint;
   bool PixelCallPoint(int X, int Y, PenPoint& point) const;
-  bool ScaledCallPoint(float X, float Y, PenPoint& point) const;
+  bool ScaledCallPoint(float X, float Y, PenPoint& point);
   void SelectPlotClip();
   void PenTo(const PenPoint& point, bool line);
   void SkipPoint();
@@ -269,6 +270,7 @@ class TPelkgraph : public TGraphicControl {
   int FPrinterXcanvas = 0, FPrinterYcanvas = 0, FPrinterXGraph = 0, FPrinterYGraph = 0;
   long long FSkippedPoints = 0;
   bool FCurveBroken = false;  // the last point could not be mapped
+  AxisMapMemo FXMap, FYMap;   // the scaled calls' mapping, prepared once per setting
 
   // Printer geometry
   int FPrinterPixelsPerInch = 0;

@@ -14,10 +14,7 @@ namespace {
 class BitmapCanvas final : public TCanvas {
  public:
   explicit BitmapCanvas(Surface& surface) : surface_(surface) {}
-  Surface* DeviceSurface() override { return &surface_; }
-
- protected:
-  TRect DeviceBounds() override { return surface_.Bounds(); }
+  DeviceView Device() override { return {&surface_, {}, surface_.Bounds()}; }
 
  private:
   Surface& surface_;
@@ -53,8 +50,6 @@ void TBitmap::SetMonochrome(bool value) {
   }
   monochrome_ = value;
 }
-
-TCanvas& TBitmap::Canvas() { return *canvas_; }
 
 void TBitmap::SaveToFile(const std::string& path) const {
   CheckSavable(surface_, path);

@@ -24,7 +24,7 @@ class TBitmap : public TPersistent {
   // Switching to monochrome turns white pixels white and all others black.
   void SetMonochrome(bool value);
 
-  TCanvas& Canvas();
+  TCanvas& Canvas() { return *canvas_; }
   Surface& Pixels() { return surface_; }
   const Surface& Pixels() const { return surface_; }
 

@@ -108,16 +108,44 @@ void DrawThinLine(Surface& s, const TRect& clip, std::int64_t x0, std::int64_t y
   std::uint32_t* p = s.Row(static_cast<int>(start.Y)) + start.X;
   const std::int64_t count = range.last - range.first + 1;
   const TPenStyle style = pen.Style();
-  const int phase = static_cast<int>((dashPhase + range.first % kDashPeriod) % kDashPeriod);
   WithPenOp(pen.Mode(), ColorToRGB(pen.Color()), [&](auto op) {
     const std::ptrdiff_t major = line.xMajor ? stepX : stepY;
     const std::ptrdiff_t minor = line.xMajor ? stepY : stepX;
     if (IsDashed(style)) {
+      const int phase = static_cast<int>((dashPhase + range.first % kDashPeriod) % kDashPeriod);
       WalkThinLine<true>(p, major, minor, count, stepper, op, DashMask(style), phase);
     } else {
       WalkThinLine<false>(p, major, minor, count, stepper, op, 0, 0);
     }
   });
+}
+
+// A thin undashed line from (x0, y0) to (x1, y1), end left out, whose ends
+// both lie inside the clip, so every pixel does: the common short plotting
+// segment, stepped without any clipping arithmetic.
+template <class Op>
+inline void DrawInsideLine(Surface& s, int x0, int y0, int x1, int y1, Op op) {
+  const int dx = x1 - x0, dy = y1 - y0;
+  const int adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+  const bool xMajor = adx >= ady;
+  const int major = xMajor ? adx : ady;
+  const int minor = xMajor ? ady : adx;
+  if (major == 0) return;
+  std::uint32_t* start = s.Row(y0) + x0;
+  // A step to a neighbour sets only its start pixel.
+  if (major == 1) {
+    *start = op(*start);
+    return;
+  }
+  const std::ptrdiff_t stepX = dx < 0 ? -1 : 1;
+  const std::ptrdiff_t stepY = dy < 0 ? -std::ptrdiff_t{s.Width()} : std::ptrdiff_t{s.Width()};
+  const LineStepper stepper{-major, 2 * std::int64_t{minor}, 2 * std::int64_t{major}};
+  WalkThinLine<false>(start, xMajor ? stepX : stepY, xMajor ? stepY : stepX, major, stepper, op, 0, 0);
+}
+
+// A one-pixel solid (or inside-frame) copying pen: the plotting default.
+bool IsPlainThinPen(const TPen& pen) {
+  return pen.Width() <= 1 && (pen.Style() == psSolid || pen.Style() == psInsideFrame) && pen.Mode() == pmCopy;
 }
 
 void DrawWideLine(Surface& s, const TRect& clip, std::int64_t x0, std::int64_t y0, std::int64_t x1,
@@ -138,63 +166,66 @@ TCanvas::~TCanvas() { DeleteObject(ownFont_); }
 
 int TCanvas::PixelsPerInch() const { return Screen().PixelsPerInch(); }
 
-TRect TCanvas::EffectiveClip() {
-  Surface* s = DeviceSurface();
-  return s != nullptr ? EffectiveClipOn(*s) : TRect{};
-}
-
-TRect TCanvas::EffectiveClipOn(const Surface& s) {
-  // Inline intersections: this runs for every line and pixel drawn.
-  const TRect bounds = DeviceBounds();
-  TRect r{std::max(0, bounds.Left), std::max(0, bounds.Top), std::min(s.Width(), bounds.Right),
-          std::min(s.Height(), bounds.Bottom)};
-  if (clip_) {
-    r = TRect{std::max(r.Left, clip_->Left), std::max(r.Top, clip_->Top), std::min(r.Right, clip_->Right),
-              std::min(r.Bottom, clip_->Bottom)};
-  }
-  if (r.IsEmpty()) return {};
-  return r;
-}
+TRect TCanvas::EffectiveClip() { return EffectiveClipOf(Device()); }
 
 void TCanvas::MoveTo(int x, int y) {
   penPos_ = TPoint{x, y};
-  dashPhase_ = 0;
+  dashPixels_ = 0;
 }
 
-void TCanvas::RasteriseLine(Surface& s, const TRect& clip, TPoint from, int x, int y, int phase) {
+void TCanvas::RasteriseLine(const DeviceView& d, const TRect& clip, TPoint from, TPoint to, int phase) {
   if (clip.IsEmpty() || pen_.Style() == psClear) return;
-  const TPoint o = DeviceOrigin();
-  const std::int64_t x0 = std::int64_t{from.X} + o.X, y0 = std::int64_t{from.Y} + o.Y;
-  const std::int64_t x1 = std::int64_t{x} + o.X, y1 = std::int64_t{y} + o.Y;
+  const std::int64_t x0 = std::int64_t{from.X} + d.origin.X, y0 = std::int64_t{from.Y} + d.origin.Y;
+  const std::int64_t x1 = std::int64_t{to.X} + d.origin.X, y1 = std::int64_t{to.Y} + d.origin.Y;
   if (pen_.Width() > 1) {
-    DrawWideLine(s, clip, x0, y0, x1, y1, pen_);
+    DrawWideLine(*d.surface, clip, x0, y0, x1, y1, pen_);
   } else {
-    DrawThinLine(s, clip, x0, y0, x1, y1, pen_, phase);
+    DrawThinLine(*d.surface, clip, x0, y0, x1, y1, pen_, phase);
   }
 }
 
-void TCanvas::LineTo(int x, int y) { DrawLineTo(x, y, std::nullopt); }
+void TCanvas::LineTo(int x, int y) { DrawLineTo(x, y, nullptr); }
 
-void TCanvas::LineToAndSetEnd(int x, int y, TColor endColor) { DrawLineTo(x, y, endColor); }
+void TCanvas::LineToAndSetEnd(int x, int y, TColor endColor) { DrawLineTo(x, y, &endColor); }
 
-void TCanvas::DrawLineTo(int x, int y, std::optional<TColor> endColor) {
+// Plotting calls this once per data point, mostly for lines of a pixel or
+// none, so it resolves the device once and skips empty thin lines early.
+void TCanvas::DrawLineTo(int x, int y, const TColor* endColor) {
   BeforeDrawing();
   const TPoint from = penPos_;
-  const int phase = dashPhase_;
-  penPos_ = TPoint{x, y};
+  const TPoint to{x, y};
+  penPos_ = to;
   // Every pixel of the line advances the dash pattern, drawn or not.
   const std::int64_t dx = std::int64_t{x} - from.X;
   const std::int64_t dy = std::int64_t{y} - from.Y;
   const std::int64_t pixels = std::max(dx < 0 ? -dx : dx, dy < 0 ? -dy : dy);
-  dashPhase_ = static_cast<int>((phase + pixels % kDashPeriod) % kDashPeriod);
+  const std::uint64_t pixelsBefore = dashPixels_;
+  dashPixels_ = pixelsBefore + static_cast<std::uint64_t>(pixels);
 
-  if (Surface* s = DeviceSurface()) {
-    const TRect clip = EffectiveClipOn(*s);
-    RasteriseLine(*s, clip, from, x, y, phase);
-    if (endColor) {
-      const TPoint o = DeviceOrigin();
-      const std::int64_t px = std::int64_t{x} + o.X, py = std::int64_t{y} + o.Y;
-      if (Inside(clip, px, py)) s->Set(static_cast<int>(px), static_cast<int>(py), ColorToRGB(*endColor));
+  const DeviceView d = Device();
+  if (d.surface != nullptr) {
+    const TRect clip = EffectiveClipOf(d);
+    const std::int64_t x0 = std::int64_t{from.X} + d.origin.X, y0 = std::int64_t{from.Y} + d.origin.Y;
+    const std::int64_t x1 = std::int64_t{x} + d.origin.X, y1 = std::int64_t{y} + d.origin.Y;
+    const bool inside = Inside(clip, x1, y1);
+    if (pixels <= 1 && IsPlainThinPen(pen_) && inside && Inside(clip, x0, y0)) {
+      // Dense data moves by a pixel or none: the line is its start pixel or
+      // nothing. The two alternate at random, so the pixel is written either
+      // way, to a scratch word when there is no line, without a branch.
+      std::uint32_t* start = d.surface->Row(static_cast<int>(y0)) + x0;
+      const auto keep = static_cast<std::uintptr_t>(0) - static_cast<std::uintptr_t>(pixels);
+      std::uint32_t* target = reinterpret_cast<std::uint32_t*>(
+          (reinterpret_cast<std::uintptr_t>(start) & keep) | (reinterpret_cast<std::uintptr_t>(&noLineSink_) & ~keep));
+      *target = ColorToRGB(pen_.Color());
+    } else if (pixels != 0 && IsPlainThinPen(pen_) && y0 != y1 && inside && Inside(clip, x0, y0)) {
+      // A short plotting segment; long horizontal lines keep the span fill.
+      DrawInsideLine(*d.surface, static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1),
+                     static_cast<int>(y1), PenOp<pmCopy>{ColorToRGB(pen_.Color())});
+    } else if (pixels != 0 || pen_.Width() > 1) {
+      RasteriseLine(d, clip, from, to, static_cast<int>(pixelsBefore % kDashPeriod));
+    }
+    if (endColor != nullptr && inside) {
+      d.surface->Set(static_cast<int>(x1), static_cast<int>(y1), ColorToRGB(*endColor));
     }
   }
   AfterDrawing();
@@ -212,11 +243,12 @@ void TCanvas::VerticalLines(std::span<const int> xs, int yFrom, int yTo) {
   BeforeDrawing();
   penPos_ = TPoint{xs.back(), yTo};
   const std::int64_t length = std::int64_t{yTo} - yFrom;
-  dashPhase_ = static_cast<int>((length < 0 ? -length : length) % kDashPeriod);
-  Surface* s = DeviceSurface();
-  const TRect clip = s != nullptr ? EffectiveClip() : TRect{};
+  dashPixels_ = static_cast<std::uint64_t>(length < 0 ? -length : length);
+  const DeviceView d = Device();
+  Surface* s = d.surface;
+  const TRect clip = EffectiveClipOf(d);
   if (s != nullptr && !clip.IsEmpty() && length != 0) {
-    const TPoint o = DeviceOrigin();
+    const TPoint o = d.origin;
     // The rows a line from yFrom to yTo covers: the end row is left out.
     const std::int64_t top = (length > 0 ? std::int64_t{yFrom} : std::int64_t{yTo} + 1) + o.Y;
     const std::int64_t bottom = (length > 0 ? std::int64_t{yTo} - 1 : std::int64_t{yFrom}) + o.Y;
@@ -244,9 +276,10 @@ void TCanvas::VerticalLines(std::span<const int> xs, int yFrom, int yTo) {
 // as the pen; the pen style only matters for psClear (no outline).
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
   BeforeDrawing();
-  Surface* s = DeviceSurface();
-  const TRect clip = s != nullptr ? EffectiveClip() : TRect{};
-  const TPoint o = DeviceOrigin();
+  const DeviceView d = Device();
+  Surface* s = d.surface;
+  const TRect clip = EffectiveClipOf(d);
+  const TPoint o = d.origin;
   const Box box{std::int64_t{std::min(x1, x2)} + o.X, std::int64_t{std::min(y1, y2)} + o.Y,
                 std::int64_t{std::max(x1, x2)} + o.X, std::int64_t{std::max(y1, y2)} + o.Y};
   const bool outline = pen_.Style() != psClear;
@@ -274,10 +307,11 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
 // A clear brush fills nothing.
 void TCanvas::FillRect(const TRect& rect) {
   BeforeDrawing();
-  Surface* s = DeviceSurface();
+  const DeviceView d = Device();
+  Surface* s = d.surface;
   if (s != nullptr && brush_.Style() != bsClear) {
-    const TRect clip = EffectiveClip();
-    const TPoint o = DeviceOrigin();
+    const TRect clip = EffectiveClipOf(d);
+    const TPoint o = d.origin;
     const Box box{std::int64_t{rect.Left} + o.X, std::int64_t{rect.Top} + o.Y,
                   std::int64_t{rect.Right} + o.X, std::int64_t{rect.Bottom} + o.Y};
     const PenOp<pmCopy> op{ColorToRGB(brush_.Color())};
@@ -291,9 +325,10 @@ void TCanvas::FillRect(const TRect& rect) {
 }
 
 TColor TCanvas::Pixel(int x, int y) {
-  Surface* s = DeviceSurface();
+  const DeviceView d = Device();
+  Surface* s = d.surface;
   if (s == nullptr) return CLR_INVALID;
-  const TPoint o = DeviceOrigin();
+  const TPoint o = d.origin;
   const std::int64_t px = std::int64_t{x} + o.X, py = std::int64_t{y} + o.Y;
   if (!Inside(s->Bounds(), px, py)) return CLR_INVALID;
   return s->Get(static_cast<int>(px), static_cast<int>(py));
@@ -301,10 +336,11 @@ TColor TCanvas::Pixel(int x, int y) {
 
 void TCanvas::SetPixel(int x, int y, TColor color) {
   BeforeDrawing();
-  if (Surface* s = DeviceSurface()) {
-    const TPoint o = DeviceOrigin();
+  const DeviceView d = Device();
+  if (Surface* s = d.surface) {
+    const TPoint o = d.origin;
     const std::int64_t px = std::int64_t{x} + o.X, py = std::int64_t{y} + o.Y;
-    if (Inside(EffectiveClip(), px, py)) {
+    if (Inside(EffectiveClipOf(d), px, py)) {
       s->Set(static_cast<int>(px), static_cast<int>(py), ColorToRGB(color));
     }
   }

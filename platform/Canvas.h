@@ -4,6 +4,7 @@
 // on its form, or the printer's current page.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -32,6 +33,9 @@ class TCanvas : public TPersistent {
   // The device context, with the canvas font realised (selected unless a
   // font was selected into the context directly since the last font change).
   HDC Handle();
+  // The device context without realising the font, for state calls such as
+  // clip selection that plotting makes before every line.
+  HDC Context() { return this; }
 
   TPoint PenPos() const { return penPos_; }
   void SetPenPos(TPoint p) { MoveTo(p.X, p.Y); }
@@ -101,19 +105,35 @@ class TCanvas : public TPersistent {
   HFONT SelectFontHandle(HFONT font);  // returns the displaced handle
   virtual int PixelsPerInch() const;  // of the device, vertical (LOGPIXELSY; fonts use it)
   virtual int PixelsPerInchX() const { return PixelsPerInch(); }  // LOGPIXELSX
-  // The surface the canvas draws on (null when it has none) and the part of
-  // it that drawing may reach now, in surface coordinates.
-  virtual Surface* DeviceSurface() = 0;
+
+  // The device as one drawing operation sees it, resolved in one call.
+  struct DeviceView {
+    Surface* surface = nullptr;  // null when the device has none now
+    TPoint origin;               // logical (0, 0) in surface coordinates
+    TRect bounds;                // drawing limit without a clip region, surface coordinates
+  };
+  virtual DeviceView Device() = 0;
+  Surface* DeviceSurface() { return Device().surface; }
+  TPoint DeviceOrigin() { return Device().origin; }
+  // The part of the surface that drawing may reach now, in surface
+  // coordinates; empty without a surface.
   TRect EffectiveClip();
-  // The same for a surface the caller already has from DeviceSurface().
-  TRect EffectiveClipOn(const Surface& surface);
-  // Logical (0, 0) in surface coordinates.
-  virtual TPoint DeviceOrigin() const { return {}; }
+  // Inline: every line and pixel drawn asks for it.
+  TRect EffectiveClipOf(const DeviceView& device) const {
+    if (device.surface == nullptr) return {};
+    const TRect& b = device.bounds;
+    TRect r{std::max(0, b.Left), std::max(0, b.Top), std::min(device.surface->Width(), b.Right),
+            std::min(device.surface->Height(), b.Bottom)};
+    if (clip_) {
+      r = TRect{std::max(r.Left, clip_->Left), std::max(r.Top, clip_->Top), std::min(r.Right, clip_->Right),
+                std::min(r.Bottom, clip_->Bottom)};
+    }
+    if (r.IsEmpty()) return {};
+    return r;
+  }
 
  protected:
   TCanvas();
-  // Drawing limit of the device without a clip region, in surface coordinates.
-  virtual TRect DeviceBounds() = 0;
   // Called before every drawing operation; the printer's canvas throws
   // outside a print job.
   virtual void BeforeDrawing() {}
@@ -124,14 +144,18 @@ class TCanvas : public TPersistent {
   void FontChanged();
   void RealiseFont();
   // LineTo, and the end pixel when a colour is given.
-  void DrawLineTo(int x, int y, std::optional<TColor> endColor);
-  void RasteriseLine(Surface& surface, const TRect& clip, TPoint from, int x, int y, int phase);
+  void DrawLineTo(int x, int y, const TColor* endColor);
+  void RasteriseLine(const DeviceView& device, const TRect& clip, TPoint from, TPoint to, int phase);
 
   TPen pen_;
   TBrush brush_;
   TFont font_;
   TPoint penPos_;
-  int dashPhase_ = 0;  // position in the dash pattern, continued across LineTo
+  // Pixels of lines since the last MoveTo: the dash pattern continues across
+  // LineTo. Its phase is this modulo the pattern length, taken only when a
+  // dashed line needs it.
+  std::uint64_t dashPixels_ = 0;
+  std::uint32_t noLineSink_ = 0;  // takes the branch-free write of an empty line
   TCopyMode copyMode_ = cmSrcCopy;
   std::optional<TRect> clip_;
   HRGN clipSource_ = 0;                  // region the clip was copied from, if any

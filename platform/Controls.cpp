@@ -112,16 +112,12 @@ void TControl::DblClick() { Fire(OnDblClick, static_cast<TObject*>(this)); }
 
 TControlCanvas::TControlCanvas(TControl& control) : control_(control) {}
 
-Surface* TControlCanvas::DeviceSurface() {
+TCanvas::DeviceView TControlCanvas::Device() {
   TForm* form = control_.Parent();
-  return form ? &form->ClientSurface() : nullptr;
+  return {form ? &form->ClientSurface() : nullptr, {control_.Left(), control_.Top()}, control_.BoundsRect()};
 }
 
-TPoint TControlCanvas::DeviceOrigin() const { return {control_.Left(), control_.Top()}; }
-
 int TControlCanvas::PixelsPerInch() const { return Screen().PixelsPerInch(); }
-
-TRect TControlCanvas::DeviceBounds() { return control_.BoundsRect(); }
 
 void TControlCanvas::AfterDrawing() {
   if (TForm* form = control_.Parent()) form->MarkSurfaceChanged();

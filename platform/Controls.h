@@ -114,12 +114,10 @@ class TControl : public TComponent {
 class TControlCanvas : public TCanvas {
  public:
   explicit TControlCanvas(TControl& control);
-  Surface* DeviceSurface() override;
-  TPoint DeviceOrigin() const override;
+  DeviceView Device() override;
   int PixelsPerInch() const override;
 
  protected:
-  TRect DeviceBounds() override;
   void AfterDrawing() override;
 
  private:

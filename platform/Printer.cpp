@@ -65,16 +65,14 @@ std::unique_ptr<Surface> BlankPage(int width, int height) {
 
 TPrinterCanvas::TPrinterCanvas(TPrinter& printer) : printer_(printer) {}
 
-Surface* TPrinterCanvas::DeviceSurface() { return printer_.CurrentPage(); }
+TCanvas::DeviceView TPrinterCanvas::Device() {
+  Surface* page = printer_.CurrentPage();
+  return {page, {}, page ? page->Bounds() : TRect{0, 0, printer_.PageWidth(), printer_.PageHeight()}};
+}
 
 int TPrinterCanvas::PixelsPerInch() const { return printer_.ResolutionY(); }
 
 int TPrinterCanvas::PixelsPerInchX() const { return printer_.ResolutionX(); }
-
-TRect TPrinterCanvas::DeviceBounds() {
-  if (Surface* page = printer_.CurrentPage()) return page->Bounds();
-  return TRect{0, 0, printer_.PageWidth(), printer_.PageHeight()};
-}
 
 void TPrinterCanvas::BeforeDrawing() {
   if (!printer_.Printing()) throw EPrinterError("Printer: drawing outside a print job");

@@ -18,12 +18,11 @@ class TPrinter;
 class TPrinterCanvas : public TCanvas {
  public:
   explicit TPrinterCanvas(TPrinter& printer);
-  Surface* DeviceSurface() override;
+  DeviceView Device() override;
   int PixelsPerInch() const override;
   int PixelsPerInchX() const override;
 
  protected:
-  TRect DeviceBounds() override;
   void BeforeDrawing() override;
 
  private:

@@ -1,8 +1,15 @@
 // Value <-> pixel along one axis, on screen and on the printer.
 #pragma once
 
+#include <bit>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <optional>
+
+#if defined(__SSE__)
+#include <xmmintrin.h>
+#endif
 
 namespace pelk {
 
@@ -22,18 +29,118 @@ struct AxisPlacement {
   AxisOrientation orientation = AxisOrientation::Horizontal;
 };
 
-// Distance of value from the origin pixel, in the axis's positive direction,
-// in extended precision; nullopt for a value that cannot be mapped.
-std::optional<long double> ValueOffset(const AxisScale& scale, int divisionWidth, float value, double ln10);
+// Maps the values of one axis to unrounded pixels. The defining rule is
+// evaluated in extended precision in the order difference, times the
+// division width, divided by the scale, then added to or subtracted from the
+// origin, and stored in single precision. A linear axis first tries double
+// arithmetic with a precomputed pixels-per-value factor and keeps that float
+// only when an error bound proves the extended evaluation rounds to the same
+// float; otherwise (rarely) it evaluates the rule itself.
+// Inline: the plotting calls map every point through it.
+class AxisMap {
+ public:
+  AxisMap(const AxisScale& scale, const AxisPlacement& placement, double ln10)
+      : scale_(scale),
+        placement_(placement),
+        ln10_(ln10),
+        pixelsPerValue_(placement.divisionWidth / scale.scalePerDivision),
+        quick_(!scale.log && std::isnormal(pixelsPerValue_)) {}
 
-// The unrounded pixel of value (stored in single precision); nullopt for NaN or
-// infinite values, values <= 0 on a logarithmic axis, a zero scale and results
-// that are not finite floats.
-std::optional<float> ValueToPixel(const AxisScale& scale, const AxisPlacement& placement, float value, double ln10);
+  // nullopt for NaN or infinite values, values <= 0 on a logarithmic axis, a
+  // zero scale and results that are not finite floats.
+  std::optional<float> Pixel(float value) const {
+    float pixel = 0.0f;
+    if (quick_ && QuickLinearPixel(value, pixel)) return pixel;
+    return ExtendedPixel(value);
+  }
 
-// The screen pixel of an unrounded one: nearest, halves to even; nullopt outside
-// the 32-bit range.
-std::optional<std::int32_t> RoundPixel(float unroundedPixel);
+ private:
+  bool Horizontal() const { return placement_.orientation == AxisOrientation::Horizontal; }
+
+  // Each exceptional input makes the float NaN or infinite, so one test at
+  // the end finds them all.
+  std::optional<float> ExtendedPixel(float value) const {
+    const long double v = value;
+    const long double offset =
+        scale_.log ? (std::log(v) / ln10_ - scale_.minExponent) * placement_.divisionWidth
+                   : (v - scale_.originValue) * placement_.divisionWidth / scale_.scalePerDivision;
+    const long double origin = placement_.originPixel;
+    const auto pixel = static_cast<float>(Horizontal() ? origin + offset : origin - offset);
+    if (!std::isfinite(pixel)) return std::nullopt;
+    return pixel;
+  }
+
+  // The double result p differs from the extended one by less than
+  // (|offset| + |p|) * 2^-51 (three roundings on each side); the bound below
+  // is eight times that, which also covers the rounding of p -+ bound. Float
+  // rounding never decreases, so when both ends of [p - bound, p + bound]
+  // round to the same finite float, the extended result rounds to it too.
+  bool QuickLinearPixel(float value, float& pixel) const {
+    const double offset = (static_cast<double>(value) - scale_.originValue) * pixelsPerValue_;
+    const double origin = placement_.originPixel;
+    const double p = Horizontal() ? origin + offset : origin - offset;
+    const double bound = (std::fabs(offset) + std::fabs(p)) * 0x1p-48;
+    const auto low = static_cast<float>(p - bound);
+    const auto high = static_cast<float>(p + bound);
+    if (std::bit_cast<std::uint32_t>(low) != std::bit_cast<std::uint32_t>(high) || !std::isfinite(low)) return false;
+    // The same float as low; taken from p so that it does not wait for the bound.
+    pixel = static_cast<float>(p);
+    return true;
+  }
+
+  AxisScale scale_;
+  AxisPlacement placement_;
+  double ln10_;
+  double pixelsPerValue_;
+  bool quick_;
+};
+
+// Remembers the AxisMap of the last settings asked for, so that a run of
+// plotting calls under unchanged settings prepares it once.
+class AxisMapMemo {
+ public:
+  const AxisMap& For(const AxisScale& scale, const AxisPlacement& placement, double ln10) {
+    if (!map_ || !Same(scale, placement, ln10)) {
+      scale_ = scale;
+      placement_ = placement;
+      ln10_ = ln10;
+      map_.emplace(scale, placement, ln10);
+    }
+    return *map_;
+  }
+
+ private:
+  // Bitwise, so that NaN settings and signed zeros count as what they are.
+  static bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+  bool Same(const AxisScale& scale, const AxisPlacement& placement, double ln10) const {
+    return scale.log == scale_.log && SameBits(scale.originValue, scale_.originValue) &&
+           SameBits(scale.scalePerDivision, scale_.scalePerDivision) && scale.minExponent == scale_.minExponent &&
+           placement.divisionWidth == placement_.divisionWidth && placement.originPixel == placement_.originPixel &&
+           placement.orientation == placement_.orientation && SameBits(ln10, ln10_);
+  }
+
+  std::optional<AxisMap> map_;
+  AxisScale scale_;
+  AxisPlacement placement_;
+  double ln10_ = 0.0;
+};
+
+// The unrounded pixel of one value; see AxisMap.
+inline std::optional<float> ValueToPixel(const AxisScale& scale, const AxisPlacement& placement, float value,
+                                         double ln10) {
+  return AxisMap(scale, placement, ln10).Pixel(value);
+}
+
+// The screen pixel of an unrounded one: nearest, halves to even (the current
+// rounding mode, as rint); nullopt outside the 32-bit range.
+inline std::optional<std::int32_t> RoundPixel(float unroundedPixel) {
+  if (!(unroundedPixel >= -2147483648.0f && unroundedPixel < 2147483648.0f)) return std::nullopt;
+#if defined(__SSE__)
+  return _mm_cvtss_si32(_mm_set_ss(unroundedPixel));
+#else
+  return static_cast<std::int32_t>(std::rint(unroundedPixel));
+#endif
+}
 
 // The value at a pixel, in single precision. A zero division width gives the
 // value at the origin.

@@ -58,13 +58,13 @@ bool TPelkgraph::PixelCallPoint(int X, int Y, PenPoint& point) const {
   return px && py && PlaceFromOrigin(FPrinterXorigin, FPrinterYorigin, *px, *py, point.printer);
 }
 
-bool TPelkgraph::ScaledCallPoint(float X, float Y, PenPoint& point) const {
+bool TPelkgraph::ScaledCallPoint(float X, float Y, PenPoint& point) {
   // The second Y axis has its own scale but shares the primary's divisions.
   const TAxis& yAxis = FSecondYaxis && FUseSecondYAxis ? *FYAxis2 : *FYAxis;
   const AxisPlacement xPlace{FXAxis->DivisionWidth(), FXorigin, AxisOrientation::Horizontal};
   const AxisPlacement yPlace{FYAxis->DivisionWidth(), FYorigin, AxisOrientation::Vertical};
-  const auto xPixel = ValueToPixel(ScaleOf(*FXAxis), xPlace, X, FLn10);
-  const auto yPixel = ValueToPixel(ScaleOf(yAxis), yPlace, Y, FLn10);
+  const auto xPixel = FXMap.For(ScaleOf(*FXAxis), xPlace, FLn10).Pixel(X);
+  const auto yPixel = FYMap.For(ScaleOf(yAxis), yPlace, FLn10).Pixel(Y);
   if (!xPixel || !yPixel) return false;
   const auto xCanvas = RoundPixel(*xPixel);
   const auto yCanvas = RoundPixel(*yPixel);
@@ -81,9 +81,15 @@ bool TPelkgraph::ScaledCallPoint(float X, float Y, PenPoint& point) const {
 
 void TPelkgraph::SelectPlotClip() {
   if (!FClipData) return;
-  SelectClipRgn(FBitmap->Canvas().Handle(), FBitmapClipRgn);
-  SelectClipRgn(Canvas().Handle(), FCanvasClipRgn);
-  if (FPrinterEnabled) SelectClipRgn(Printer().Canvas().Handle(), FPrinterClipRgn);
+  // A canvas that still holds the live region needs no new selection; lines
+  // in a row mostly find it so.
+  const std::uint64_t deletions = DeletedObjectCount();
+  const auto select = [deletions](TCanvas& canvas, HRGN region) {
+    if (!canvas.ClipComesFrom(region, deletions)) SelectClipRgn(canvas.Context(), region);
+  };
+  select(FBitmap->Canvas(), FBitmapClipRgn);
+  select(Canvas(), FCanvasClipRgn);
+  if (FPrinterEnabled) select(Printer().Canvas(), FPrinterClipRgn);
 }
 
 void TPelkgraph::PenTo(const PenPoint& point, bool line) {

@@ -14,13 +14,11 @@ namespace {
 class DeviceCanvas : public TCanvas {
  public:
   DeviceCanvas(Surface* s, TPoint origin, TRect bounds) : surface_(s), origin_(origin), bounds_(bounds) {}
-  Surface* DeviceSurface() override { return surface_; }
-  TPoint DeviceOrigin() const override { return origin_; }
+  DeviceView Device() override { return {surface_, origin_, bounds_}; }
   int before = 0;
   int after = 0;
 
  protected:
-  TRect DeviceBounds() override { return bounds_; }
   void BeforeDrawing() override { ++before; }
   void AfterDrawing() override { ++after; }
 

@@ -12,13 +12,11 @@ namespace {
 class DeviceCanvas : public TCanvas {
  public:
   DeviceCanvas(Surface* surface, TPoint origin, int ppi) : surface_(surface), origin_(origin), ppi_(ppi) {}
-  Surface* DeviceSurface() override { return surface_; }
-  TPoint DeviceOrigin() const override { return origin_; }
+  DeviceView Device() override { return {surface_, origin_, surface_ ? surface_->Bounds() : TRect{}}; }
   int PixelsPerInch() const override { return ppi_; }
   int drawings = 0;  // drawing operations begun
 
  protected:
-  TRect DeviceBounds() override { return surface_ ? surface_->Bounds() : TRect{}; }
   void BeforeDrawing() override { ++drawings; }
 
  private:
