@@ -16,6 +16,9 @@ class BitmapCanvas final : public TCanvas {
   explicit BitmapCanvas(Surface& surface) : surface_(surface) {}
   DeviceView Device() override { return {&surface_, {}, surface_.Bounds()}; }
 
+ protected:
+  bool KeepsDeviceState() const override { return true; }
+
  private:
   Surface& surface_;
 };

@@ -177,19 +177,38 @@ void TCanvas::RasteriseLine(const DeviceView& d, const TRect& clip, TPoint from,
   if (clip.IsEmpty() || pen_.Style() == psClear) return;
   const std::int64_t x0 = std::int64_t{from.X} + d.origin.X, y0 = std::int64_t{from.Y} + d.origin.Y;
   const std::int64_t x1 = std::int64_t{to.X} + d.origin.X, y1 = std::int64_t{to.Y} + d.origin.Y;
-  if (pen_.Width() > 1) {
+  if (IsPlainThinPen(pen_) && y0 != y1 && Inside(clip, x0, y0) && Inside(clip, x1, y1)) {
+    // A short plotting segment; long horizontal lines keep the span fill.
+    DrawInsideLine(*d.surface, static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1),
+                   static_cast<int>(y1), PenOp<pmCopy>{ColorToRGB(pen_.Color())});
+  } else if (pen_.Width() > 1) {
     DrawWideLine(*d.surface, clip, x0, y0, x1, y1, pen_);
   } else {
     DrawThinLine(*d.surface, clip, x0, y0, x1, y1, pen_, phase);
   }
 }
 
-void TCanvas::LineTo(int x, int y) { DrawLineTo(x, y, nullptr); }
+// The surface's storage and its zeroing state change only with its shape,
+// which moves the device epoch, so its pixel pointer may be kept too.
+void TCanvas::ResolveLineState() {
+  const DeviceView d = Device();
+  const TRect clip = EffectiveClipOf(d);
+  line_.epoch = DeviceEpoch();
+  line_.penRevision = pen_.Revision();
+  line_.usable = d.surface != nullptr && !clip.IsEmpty() && KeepsDeviceState() && IsPlainThinPen(pen_);
+  if (!line_.usable) return;
+  line_.pixels = d.surface->Row(0);
+  line_.stride = d.surface->Width();
+  line_.origin = d.origin;
+  line_.clipLeft = clip.Left;
+  line_.clipTop = clip.Top;
+  line_.clipWidth = static_cast<std::uint64_t>(clip.Right - clip.Left);
+  line_.clipHeight = static_cast<std::uint64_t>(clip.Bottom - clip.Top);
+  line_.penRGB = ColorToRGB(pen_.Color());
+}
 
-void TCanvas::LineToAndSetEnd(int x, int y, TColor endColor) { DrawLineTo(x, y, &endColor); }
-
-// Plotting calls this once per data point, mostly for lines of a pixel or
-// none, so it resolves the device once and skips empty thin lines early.
+// The general line: every device, pen and clip. The device is resolved
+// once, and empty one-pixel lines skip the rasteriser.
 void TCanvas::DrawLineTo(int x, int y, const TColor* endColor) {
   BeforeDrawing();
   const TPoint from = penPos_;
@@ -205,26 +224,9 @@ void TCanvas::DrawLineTo(int x, int y, const TColor* endColor) {
   const DeviceView d = Device();
   if (d.surface != nullptr) {
     const TRect clip = EffectiveClipOf(d);
-    const std::int64_t x0 = std::int64_t{from.X} + d.origin.X, y0 = std::int64_t{from.Y} + d.origin.Y;
     const std::int64_t x1 = std::int64_t{x} + d.origin.X, y1 = std::int64_t{y} + d.origin.Y;
-    const bool inside = Inside(clip, x1, y1);
-    if (pixels <= 1 && IsPlainThinPen(pen_) && inside && Inside(clip, x0, y0)) {
-      // Dense data moves by a pixel or none: the line is its start pixel or
-      // nothing. The two alternate at random, so the pixel is written either
-      // way, to a scratch word when there is no line, without a branch.
-      std::uint32_t* start = d.surface->Row(static_cast<int>(y0)) + x0;
-      const auto keep = static_cast<std::uintptr_t>(0) - static_cast<std::uintptr_t>(pixels);
-      std::uint32_t* target = reinterpret_cast<std::uint32_t*>(
-          (reinterpret_cast<std::uintptr_t>(start) & keep) | (reinterpret_cast<std::uintptr_t>(&noLineSink_) & ~keep));
-      *target = ColorToRGB(pen_.Color());
-    } else if (pixels != 0 && IsPlainThinPen(pen_) && y0 != y1 && inside && Inside(clip, x0, y0)) {
-      // A short plotting segment; long horizontal lines keep the span fill.
-      DrawInsideLine(*d.surface, static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1),
-                     static_cast<int>(y1), PenOp<pmCopy>{ColorToRGB(pen_.Color())});
-    } else if (pixels != 0 || pen_.Width() > 1) {
-      RasteriseLine(d, clip, from, to, static_cast<int>(pixelsBefore % kDashPeriod));
-    }
-    if (endColor != nullptr && inside) {
+    if (pixels != 0 || pen_.Width() > 1) RasteriseLine(d, clip, from, to, static_cast<int>(pixelsBefore % kDashPeriod));
+    if (endColor != nullptr && Inside(clip, x1, y1)) {
       d.surface->Set(static_cast<int>(x1), static_cast<int>(y1), ColorToRGB(*endColor));
     }
   }

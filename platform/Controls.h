@@ -118,6 +118,7 @@ class TControlCanvas : public TCanvas {
   int PixelsPerInch() const override;
 
  protected:
+  bool KeepsDeviceState() const override { return true; }
   void AfterDrawing() override;
 
  private:

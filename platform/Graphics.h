@@ -1,6 +1,7 @@
 // Graphics objects of a canvas: pen, brush and font.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/Classes.h"
@@ -9,15 +10,22 @@
 
 namespace pelk {
 
-// Base of pen, brush and font: calls OnChange after every effective change.
+// Base of pen, brush and font: calls OnChange after every effective change
+// and counts the changes, so a holder can tell whether state it derived is
+// still current whoever else listens.
 class TGraphicsObject : public TPersistent {
  public:
   TNotifyEvent OnChange;
+  std::uint64_t Revision() const { return revision_; }
 
  protected:
   void Changed() {
+    ++revision_;
     if (OnChange) OnChange(this);
   }
+
+ private:
+  std::uint64_t revision_ = 0;
 };
 
 class TPen : public TGraphicsObject {

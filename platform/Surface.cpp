@@ -1,10 +1,12 @@
 #include "platform/Surface.h"
 
+
 #include <algorithm>
 #include <mutex>
 #include <string>
 #include <utility>
 
+#include "platform/DeviceEpoch.h"
 #include "platform/Errors.h"
 
 namespace pelk {
@@ -103,7 +105,7 @@ Surface::Surface(int width, int height) {
 Surface::~Surface() { Release(); }
 
 Surface::Surface(Surface&& other) noexcept
-    : width_(std::exchange(other.width_, 0)),
+    : width_((DeviceChanged(), std::exchange(other.width_, 0))),
       height_(std::exchange(other.height_, 0)),
       pixels_(std::move(other.pixels_)),
       undefined_(std::exchange(other.undefined_, false)) {
@@ -113,6 +115,7 @@ Surface::Surface(Surface&& other) noexcept
 Surface& Surface::operator=(Surface&& other) noexcept {
   if (this != &other) {
     Release();
+    DeviceChanged();
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
     pixels_ = std::move(other.pixels_);
@@ -126,6 +129,7 @@ void Surface::Resize(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (width == width_ && height == height_) return;
+  DeviceChanged();
   const std::size_t n = PixelCount(width, height);
   if (undefined_ || pixels_.empty() || n == 0) {
     // Nothing to keep: the old content is all zero or there is none.
@@ -170,6 +174,7 @@ void Surface::ZeroStorage() const {
 }
 
 void Surface::Release() {
+  DeviceChanged();
   Pool().Give(std::move(pixels_));
   pixels_ = Storage();
   width_ = 0;

@@ -50,7 +50,7 @@ class AxisMap {
   // zero scale and results that are not finite floats.
   std::optional<float> Pixel(float value) const {
     float pixel = 0.0f;
-    if (quick_ && QuickLinearPixel(value, pixel)) return pixel;
+    if (quick_ && QuickLinearPixel(value, pixel)) [[likely]] return pixel;
     return ExtendedPixel(value);
   }
 
@@ -100,7 +100,7 @@ class AxisMap {
 class AxisMapMemo {
  public:
   const AxisMap& For(const AxisScale& scale, const AxisPlacement& placement, double ln10) {
-    if (!map_ || !Same(scale, placement, ln10)) {
+    if (!map_ || !Same(scale, placement, ln10)) [[unlikely]] {
       scale_ = scale;
       placement_ = placement;
       ln10_ = ln10;

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
+#include <random>
 
 #include "plot/Mapping.h"
 
@@ -89,6 +92,53 @@ TEST(Mapping, PixelToValue) {
   }
   // Pixel differences beyond 32 bits do not overflow.
   EXPECT_TRUE(std::isfinite(PixelToValue(Linear(0, 1), {1, INT_MAX, H}, INT_MIN, kLn10)));
+}
+
+// The rule itself, in extended precision in the order it is written.
+float ExtendedRule(const AxisScale& scale, const AxisPlacement& placement, float value) {
+  const long double offset =
+      (static_cast<long double>(value) - scale.originValue) * placement.divisionWidth / scale.scalePerDivision;
+  const long double origin = placement.originPixel;
+  return static_cast<float>(placement.orientation == H ? origin + offset : origin - offset);
+}
+
+// The linear mapping answers from double arithmetic when it can prove the
+// result; near float rounding boundaries it must fall back to the rule.
+// Origins at odd multiples of a float spacing put results right on such
+// boundaries; the random cases cover the ordinary ranges.
+TEST(Mapping, LinearShortcutAgreesWithTheExtendedRule) {
+  std::mt19937_64 rng(20261207);
+  std::uniform_real_distribution<double> unit(-1.0, 1.0);
+  int checked = 0;
+  for (const int originPixel : {0, 1, 37, 16777217, -16777217, 33554433, 1000003}) {
+    for (const AxisOrientation orientation : {H, V}) {
+      for (int i = 0; i < 4000; ++i) {
+        const double scalePerDivision = std::ldexp(unit(rng), static_cast<int>(rng() % 40) - 20);
+        if (scalePerDivision == 0.0) continue;
+        const AxisScale scale = Linear(std::ldexp(unit(rng), static_cast<int>(rng() % 60) - 30), scalePerDivision);
+        const AxisPlacement placement{static_cast<int>(rng() % 2000) + 1, originPixel, orientation};
+        // Values from the origin value out to many divisions, and very close to it.
+        const double spread = std::ldexp(1.0, static_cast<int>(rng() % 60) - 50) * scalePerDivision;
+        const auto value = static_cast<float>(scale.originValue + unit(rng) * spread);
+        const float expected = ExtendedRule(scale, placement, value);
+        const std::optional<float> pixel = ValueToPixel(scale, placement, value, kLn10);
+        if (!std::isfinite(expected)) {
+          EXPECT_EQ(pixel, std::nullopt);
+          continue;
+        }
+        ASSERT_TRUE(pixel) << value;
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(*pixel), std::bit_cast<std::uint32_t>(expected))
+            << "value " << value << " origin " << scale.originValue << " scale " << scalePerDivision
+            << " width " << placement.divisionWidth << " origin pixel " << originPixel;
+        ++checked;
+      }
+    }
+  }
+  EXPECT_GT(checked, 50000);
+  // Results exactly on a boundary between two floats: halves go to even.
+  EXPECT_EQ(ValueToPixel(Linear(0, 1), {1, 16777216, H}, 1.0f, kLn10), 16777216.0f);
+  EXPECT_EQ(ValueToPixel(Linear(0, 1), {1, 16777216, H}, 3.0f, kLn10), 16777220.0f);
+  EXPECT_EQ(ValueToPixel(Linear(0, 3), {3, 16777216, H}, 1.0f, kLn10), 16777216.0f);
 }
 
 TEST(Mapping, LinearRoundTrip) {
