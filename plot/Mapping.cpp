@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "platform/Arith.h"
 #include "platform/ExtendedArith.h"
 
 namespace pelk {

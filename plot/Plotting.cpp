@@ -69,9 +69,11 @@ bool TPelkgraph::ScaledCallPoint(float X, float Y, PenPoint& point) {
   const auto xCanvas = RoundPixel(*xPixel);
   const auto yCanvas = RoundPixel(*yPixel);
   if (!xCanvas || !yCanvas) return false;
+  // The canvas pixels are the rounded ones; only the offsets can overflow.
   const std::int64_t xGraph = std::int64_t{*xCanvas} - FXorigin;
   const std::int64_t yGraph = std::int64_t{FYorigin} - *yCanvas;
-  if (!PlaceFromOrigin(FXorigin, FYorigin, xGraph, yGraph, point.screen)) return false;
+  if (!FitsInt32(xGraph) || !FitsInt32(yGraph)) return false;
+  point.screen = {*xCanvas, *yCanvas, static_cast<int>(xGraph), static_cast<int>(yGraph)};
   if (!FPrinterEnabled) return true;
   // The printer takes the unrounded pixel, so it keeps the value's precision.
   const auto px = PrinterFromUnrounded(*xPixel, xPlace, FPrinterScaleFactor);
