@@ -49,6 +49,15 @@ class AxisMap {
   // nullopt for NaN or infinite values, values <= 0 on a logarithmic axis, a
   // zero scale and results that are not finite floats.
   std::optional<float> Pixel(float value) const {
+    const float pixel = UncheckedPixel(value);
+    if (!std::isfinite(pixel)) return std::nullopt;
+    return pixel;
+  }
+
+  // The same, with every value that cannot be mapped giving NaN or an
+  // infinity: each exceptional input makes the result so. RoundPixel turns
+  // both away, so the plotting calls test once.
+  float UncheckedPixel(float value) const {
     float pixel = 0.0f;
     if (quick_ && QuickLinearPixel(value, pixel)) [[likely]] return pixel;
     return ExtendedPixel(value);
@@ -57,17 +66,13 @@ class AxisMap {
  private:
   bool Horizontal() const { return placement_.orientation == AxisOrientation::Horizontal; }
 
-  // Each exceptional input makes the float NaN or infinite, so one test at
-  // the end finds them all.
-  std::optional<float> ExtendedPixel(float value) const {
+  float ExtendedPixel(float value) const {
     const long double v = value;
     const long double offset =
         scale_.log ? (std::log(v) / ln10_ - scale_.minExponent) * placement_.divisionWidth
                    : (v - scale_.originValue) * placement_.divisionWidth / scale_.scalePerDivision;
     const long double origin = placement_.originPixel;
-    const auto pixel = static_cast<float>(Horizontal() ? origin + offset : origin - offset);
-    if (!std::isfinite(pixel)) return std::nullopt;
-    return pixel;
+    return static_cast<float>(Horizontal() ? origin + offset : origin - offset);
   }
 
   // The double result p differs from the extended one by less than

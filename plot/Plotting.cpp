@@ -63,11 +63,11 @@ bool TPelkgraph::ScaledCallPoint(float X, float Y, PenPoint& point) {
   const TAxis& yAxis = FSecondYaxis && FUseSecondYAxis ? *FYAxis2 : *FYAxis;
   const AxisPlacement xPlace{FXAxis->DivisionWidth(), FXorigin, AxisOrientation::Horizontal};
   const AxisPlacement yPlace{FYAxis->DivisionWidth(), FYorigin, AxisOrientation::Vertical};
-  const auto xPixel = FXMap.For(ScaleOf(*FXAxis), xPlace, FLn10).Pixel(X);
-  const auto yPixel = FYMap.For(ScaleOf(yAxis), yPlace, FLn10).Pixel(Y);
-  if (!xPixel || !yPixel) return false;
-  const auto xCanvas = RoundPixel(*xPixel);
-  const auto yCanvas = RoundPixel(*yPixel);
+  // Unmappable values give NaN or an infinity, which rounding turns away.
+  const float xPixel = FXMap.For(ScaleOf(*FXAxis), xPlace, FLn10).UncheckedPixel(X);
+  const float yPixel = FYMap.For(ScaleOf(yAxis), yPlace, FLn10).UncheckedPixel(Y);
+  const auto xCanvas = RoundPixel(xPixel);
+  const auto yCanvas = RoundPixel(yPixel);
   if (!xCanvas || !yCanvas) return false;
   // The canvas pixels are the rounded ones; only the offsets can overflow.
   const std::int64_t xGraph = std::int64_t{*xCanvas} - FXorigin;
@@ -76,8 +76,8 @@ bool TPelkgraph::ScaledCallPoint(float X, float Y, PenPoint& point) {
   point.screen = {*xCanvas, *yCanvas, static_cast<int>(xGraph), static_cast<int>(yGraph)};
   if (!FPrinterEnabled) return true;
   // The printer takes the unrounded pixel, so it keeps the value's precision.
-  const auto px = PrinterFromUnrounded(*xPixel, xPlace, FPrinterScaleFactor);
-  const auto py = PrinterFromUnrounded(*yPixel, yPlace, FPrinterScaleFactor);
+  const auto px = PrinterFromUnrounded(xPixel, xPlace, FPrinterScaleFactor);
+  const auto py = PrinterFromUnrounded(yPixel, yPlace, FPrinterScaleFactor);
   return px && py && PlaceFromOrigin(FPrinterXorigin, FPrinterYorigin, *px, *py, point.printer);
 }
 
