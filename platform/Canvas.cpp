@@ -120,29 +120,6 @@ void DrawThinLine(Surface& s, const TRect& clip, std::int64_t x0, std::int64_t y
   });
 }
 
-// A thin undashed line from (x0, y0) to (x1, y1), end left out, whose ends
-// both lie inside the clip, so every pixel does: the common short plotting
-// segment, stepped without any clipping arithmetic.
-template <class Op>
-inline void DrawInsideLine(Surface& s, int x0, int y0, int x1, int y1, Op op) {
-  const int dx = x1 - x0, dy = y1 - y0;
-  const int adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-  const bool xMajor = adx >= ady;
-  const int major = xMajor ? adx : ady;
-  const int minor = xMajor ? ady : adx;
-  if (major == 0) return;
-  std::uint32_t* start = s.Row(y0) + x0;
-  // A step to a neighbour sets only its start pixel.
-  if (major == 1) {
-    *start = op(*start);
-    return;
-  }
-  const std::ptrdiff_t stepX = dx < 0 ? -1 : 1;
-  const std::ptrdiff_t stepY = dy < 0 ? -std::ptrdiff_t{s.Width()} : std::ptrdiff_t{s.Width()};
-  const LineStepper stepper{-major, 2 * std::int64_t{minor}, 2 * std::int64_t{major}};
-  WalkThinLine<false>(start, xMajor ? stepX : stepY, xMajor ? stepY : stepX, major, stepper, op, 0, 0);
-}
-
 // A one-pixel solid (or inside-frame) copying pen: the plotting default.
 bool IsPlainThinPen(const TPen& pen) {
   return pen.Width() <= 1 && (pen.Style() == psSolid || pen.Style() == psInsideFrame) && pen.Mode() == pmCopy;
@@ -177,11 +154,7 @@ void TCanvas::RasteriseLine(const DeviceView& d, const TRect& clip, TPoint from,
   if (clip.IsEmpty() || pen_.Style() == psClear) return;
   const std::int64_t x0 = std::int64_t{from.X} + d.origin.X, y0 = std::int64_t{from.Y} + d.origin.Y;
   const std::int64_t x1 = std::int64_t{to.X} + d.origin.X, y1 = std::int64_t{to.Y} + d.origin.Y;
-  if (IsPlainThinPen(pen_) && y0 != y1 && Inside(clip, x0, y0) && Inside(clip, x1, y1)) {
-    // A short plotting segment; long horizontal lines keep the span fill.
-    DrawInsideLine(*d.surface, static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1),
-                   static_cast<int>(y1), PenOp<pmCopy>{ColorToRGB(pen_.Color())});
-  } else if (pen_.Width() > 1) {
+  if (pen_.Width() > 1) {
     DrawWideLine(*d.surface, clip, x0, y0, x1, y1, pen_);
   } else {
     DrawThinLine(*d.surface, clip, x0, y0, x1, y1, pen_, phase);

@@ -123,7 +123,6 @@ class TCanvas : public TPersistent {
   };
   virtual DeviceView Device() = 0;
   Surface* DeviceSurface() { return Device().surface; }
-  TPoint DeviceOrigin() { return Device().origin; }
   // The part of the surface that drawing may reach now, in surface
   // coordinates; empty without a surface.
   TRect EffectiveClip();

@@ -73,9 +73,10 @@ int TCanvas::TextHeight(std::string_view) {
 void TCanvas::TextOut(int x, int y, std::string_view text) {
   BeforeDrawing();
   if (!fontValid_) RealiseFont();
-  if (Surface* surface = DeviceSurface()) {
+  const DeviceView d = Device();
+  if (Surface* surface = d.surface) {
     const LogFont logFont = SelectedLogFont(selectedFont_, font_);
-    const TPoint origin = DeviceOrigin();
+    const TPoint origin = d.origin;
     TextPaint paint;
     paint.x = static_cast<std::int64_t>(x) + origin.X;
     paint.y = static_cast<std::int64_t>(y) + origin.Y;
@@ -86,7 +87,7 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
     paint.foreground = ColorToRGB(font_.Color());
     paint.underline = logFont.Underline;
     paint.strikeOut = logFont.StrikeOut;
-    paint.clip = ToPixelBox(EffectiveClip());
+    paint.clip = ToPixelBox(EffectiveClipOf(d));
     FontEngine::Instance().WithFont(logFont, [&](RealisedFont& font) {
       DrawTextRun(*surface, font, text, paint);
     });

@@ -105,8 +105,9 @@ void TPelkgraph::AnnotateAxis(AxisSide side, TCanvas& canvas, int X0, int Y0, bo
 
   // Only divisions near the surface are drawn; the others would set no pixel.
   IndexRange range;
-  if (Surface* surface = canvas.DeviceSurface()) {
-    const TPoint origin = canvas.DeviceOrigin();
+  const TCanvas::DeviceView device = canvas.Device();
+  if (const Surface* surface = device.surface) {
+    const TPoint origin = device.origin;
     const double margin = std::max(surface->Width(), surface->Height()) + 64.0 * h;
     const double step = static_cast<double>(D) * s;
     range = side == AxisSide::X

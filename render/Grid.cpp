@@ -25,8 +25,9 @@ class LineFamily {
       : canvas_(canvas), vertical_(vertical), origin_(origin), crossFrom_(crossFrom), crossTo_(crossTo),
         scratch_(scratch) {
     // Offsets whose line can reach the surface; others set no pixel.
-    if (Surface* surface = canvas.DeviceSurface()) {
-      const TPoint o = canvas.DeviceOrigin();
+    const TCanvas::DeviceView device = canvas.Device();
+    if (const Surface* surface = device.surface) {
+      const TPoint o = device.origin;
       if (vertical) {
         lo_ = -static_cast<double>(o.X) - origin;
         hi_ = static_cast<double>(surface->Width()) - o.X - origin;
