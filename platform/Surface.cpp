@@ -1,6 +1,5 @@
 #include "platform/Surface.h"
 
-
 #include <algorithm>
 #include <mutex>
 #include <string>
@@ -105,17 +104,17 @@ Surface::Surface(int width, int height) {
 Surface::~Surface() { Release(); }
 
 Surface::Surface(Surface&& other) noexcept
-    : width_((DeviceChanged(), std::exchange(other.width_, 0))),
+    : width_(std::exchange(other.width_, 0)),
       height_(std::exchange(other.height_, 0)),
       pixels_(std::move(other.pixels_)),
       undefined_(std::exchange(other.undefined_, false)) {
   other.pixels_.clear();
+  DeviceChanged();  // other lost its storage
 }
 
 Surface& Surface::operator=(Surface&& other) noexcept {
   if (this != &other) {
     Release();
-    DeviceChanged();
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
     pixels_ = std::move(other.pixels_);
