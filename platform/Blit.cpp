@@ -73,8 +73,11 @@ void StretchBlit(Surface& dst, const TRect& clip, const Rect64& dest, const Surf
   if (x0 >= x1 || y0 >= y1) return;
   std::vector<int> cols = AxisMap(dest.Left, dest.Right, srcRect.Left, srcRect.Right, x0, x1, src.Width());
   std::vector<int> rows = AxisMap(dest.Top, dest.Bottom, srcRect.Top, srcRect.Bottom, y0, y1, src.Height());
-  const auto [colLo, colHi] = MapExtent(cols);
-  const auto [rowLo, rowHi] = MapExtent(rows);
+  // Plain names, not structured bindings: lambdas below capture them.
+  const auto colExtent = MapExtent(cols);
+  const auto rowExtent = MapExtent(rows);
+  const int colLo = colExtent.first, colHi = colExtent.second;
+  const int rowLo = rowExtent.first, rowHi = rowExtent.second;
   if (colLo > colHi || rowLo > rowHi) return;
 
   // Read the source through a view; a copy when it is also the destination.

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, only those that are missing.
+# Installs the Debian packages the build and the tests need, only those that
+# are missing. With --fuzz: the packages of the libFuzzer build as well.
 set -euo pipefail
 
-packages=(g++ cmake pkg-config libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core
-  libpng-dev libcairo2-dev libsdl2-dev libgtest-dev libbenchmark-dev)
+packages=(g++ clang cmake pkg-config libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core
+  libpng-dev libcairo2-dev libsdl2-dev libgtest-dev libbenchmark-dev poppler-utils xvfb xdotool)
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
