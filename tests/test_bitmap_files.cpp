@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Bitmap.h"
-#include "platform/Errors.h"
+#include <pelkgraph/pelkgraph.h>
 
 namespace pelk {
 namespace {

@@ -11,9 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Pelkgraph.h"
-#include "platform/Bitmap.h"
-#include "platform/Forms.h"
+#include <pelkgraph/pelkgraph.h>
 
 namespace fs = std::filesystem;
 using namespace pelk;
