@@ -2,7 +2,6 @@
 // or BMP by the file name, or kept as the retained picture.
 #include <gtest/gtest.h>
 #include <png.h>
-#include <stdlib.h>
 
 #include <cstring>
 #include <filesystem>
@@ -15,6 +14,7 @@
 #include <pelkgraph/pelkgraph.h>
 
 #include "GraphFixture.h"
+#include "TempDirTest.h"
 #include "render/ExportFormat.h"
 
 namespace pelk {
@@ -28,27 +28,16 @@ constexpr char kPngSignature[] = "\x89PNG\r\n\x1a\n";
 // origin shows.
 constexpr int kLeft = 17, kTop = 9;
 
-class Export : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "pelk-export-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+using Export = TempDirTest;
 
-  // What the control shows: its rectangle of the form's surface.
-  static Surface Shown(GraphFixture& f) {
-    TPelkgraph& g = f.g();
-    Surface shown(g.Width(), g.Height());
-    for (int y = 0; y < g.Height(); ++y)
-      for (int x = 0; x < g.Width(); ++x) shown.Set(x, y, f.form.ClientSurface().Get(kLeft + x, kTop + y));
-    return shown;
-  }
-
-  fs::path dir_;
-};
+// What the control shows: its rectangle of the form's surface.
+Surface Shown(GraphFixture& f) {
+  TPelkgraph& g = f.g();
+  Surface shown(g.Width(), g.Height());
+  for (int y = 0; y < g.Height(); ++y)
+    for (int x = 0; x < g.Width(); ++x) shown.Set(x, y, f.form.ClientSurface().Get(kLeft + x, kTop + y));
+  return shown;
+}
 
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
