@@ -1,30 +1,49 @@
-include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
+
+set(PELK_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Pelkgraph)
 
 install(TARGETS pelkgraph pelkgraph_shared EXPORT PelkgraphTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES include/pelkgraph/pelkgraph.h ${PROJECT_BINARY_DIR}/include/pelkgraph/version.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/pelkgraph)
 foreach(dir core render plot print interact platform)
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION include/pelkgraph/${dir}
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/pelkgraph/${dir}
     FILES_MATCHING PATTERN "*.h")
 endforeach()
-if(TARGET pelkgraph_app)
-  install(TARGETS pelkgraph_app RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+foreach(program pelkgraph_app pelkview)
+  if(TARGET ${program})
+    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
 
-install(EXPORT PelkgraphTargets NAMESPACE Pelkgraph:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Pelkgraph)
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/PelkgraphConfig.cmake.in
-  "@PACKAGE_INIT@\ninclude(CMakeFindDependencyMacro)\nfind_dependency(PkgConfig)\npkg_check_modules(FREETYPE REQUIRED IMPORTED_TARGET freetype2)\npkg_check_modules(FONTCONFIG REQUIRED IMPORTED_TARGET fontconfig)\npkg_check_modules(LIBPNG REQUIRED IMPORTED_TARGET libpng)\npkg_check_modules(CAIRO REQUIRED IMPORTED_TARGET cairo)\ninclude(\"\${CMAKE_CURRENT_LIST_DIR}/PelkgraphTargets.cmake\")\n")
-configure_package_config_file(${CMAKE_CURRENT_BINARY_DIR}/PelkgraphConfig.cmake.in
-  ${CMAKE_CURRENT_BINARY_DIR}/PelkgraphConfig.cmake
-  INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Pelkgraph)
-write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/PelkgraphConfigVersion.cmake
+install(EXPORT PelkgraphTargets NAMESPACE Pelkgraph:: DESTINATION ${PELK_CMAKE_DIR})
+configure_package_config_file(cmake/PelkgraphConfig.cmake.in ${PROJECT_BINARY_DIR}/PelkgraphConfig.cmake
+  INSTALL_DESTINATION ${PELK_CMAKE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/PelkgraphConfigVersion.cmake
   COMPATIBILITY SameMajorVersion)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/PelkgraphConfig.cmake
-  ${CMAKE_CURRENT_BINARY_DIR}/PelkgraphConfigVersion.cmake
-  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Pelkgraph)
+install(FILES ${PROJECT_BINARY_DIR}/PelkgraphConfig.cmake ${PROJECT_BINARY_DIR}/PelkgraphConfigVersion.cmake
+  cmake/PelkgraphModules.cmake DESTINATION ${PELK_CMAKE_DIR})
 
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/pelkgraph.pc
-  "prefix=${CMAKE_INSTALL_PREFIX}\nlibdir=\${prefix}/${CMAKE_INSTALL_LIBDIR}\nincludedir=\${prefix}/include/pelkgraph\n\nName: pelkgraph\nDescription: X-Y line-graph control\nVersion: ${PROJECT_VERSION}\nRequires.private: freetype2 fontconfig libpng cairo\nLibs: -L\${libdir} -lpelkgraph\nCflags: -I\${includedir}\n")
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/pelkgraph.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+# pelkgraph.pc names the prefix given at install time (cmake --install
+# --prefix P), so it is written in two steps: everything else now, the prefix
+# by the install script.
+foreach(kind LIBDIR INCLUDEDIR)
+  if(IS_ABSOLUTE "${CMAKE_INSTALL_${kind}}")
+    set(PELK_PC_${kind} "${CMAKE_INSTALL_${kind}}")
+  else()
+    set(PELK_PC_${kind} "\${prefix}/${CMAKE_INSTALL_${kind}}")
+  endif()
+endforeach()
+set(PELK_PC_REQUIRES_PRIVATE)
+set(pairs ${PELK_PRIVATE_MODULES})
+while(pairs)
+  list(POP_FRONT pairs prefix module)
+  string(APPEND PELK_PC_REQUIRES_PRIVATE " ${module}")
+endwhile()
+string(STRIP "${PELK_PC_REQUIRES_PRIVATE}" PELK_PC_REQUIRES_PRIVATE)
+set(PELK_PC_PREFIX "@CMAKE_INSTALL_PREFIX@")
+configure_file(cmake/pelkgraph.pc.in ${PROJECT_BINARY_DIR}/pelkgraph.pc.in @ONLY)
+install(CODE "configure_file(\"${PROJECT_BINARY_DIR}/pelkgraph.pc.in\" \"${PROJECT_BINARY_DIR}/pelkgraph.pc\" @ONLY)")
+install(FILES ${PROJECT_BINARY_DIR}/pelkgraph.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

@@ -12,8 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/Bitmap.h"
-#include "platform/Errors.h"
+#include <pelkgraph/pelkgraph.h>
+
+#include "TempDirTest.h"
 
 namespace pelk {
 namespace {
@@ -21,23 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-// A fresh directory, removed with everything in it afterwards.
-class BitmapFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "pelk-bitmap-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-  std::vector<std::string> Entries() const {
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename().string());
-    return names;
-  }
-  fs::path dir_;
-};
+using BitmapFiles = TempDirTest;
 
 Bytes ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "platform/Forms.h"
+#include <pelkgraph/pelkgraph.h>
 
 namespace pelk {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Forms.h"
+#include <pelkgraph/pelkgraph.h>
 
 namespace pelk {
 namespace {

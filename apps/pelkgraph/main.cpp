@@ -2,7 +2,10 @@
 #include <exception>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include <pelkgraph/version.h>
 
 #include "pelkgraph/Commands.h"
 #include "pelkgraph/Options.h"
@@ -12,6 +15,10 @@
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    std::cout << "pelkgraph " << pelk::kVersion << '\n';
+    return 0;
+  }
   using namespace pelk::cli;
   std::ios::sync_with_stdio(false);
   try {

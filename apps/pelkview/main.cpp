@@ -3,7 +3,10 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include <pelkgraph/version.h>
 
 #include "pelkview/DataFile.h"
 #include "pelkview/DemoData.h"
@@ -49,6 +52,10 @@ int Run(const ViewerOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string_view(argv[1]) == "--version") {
+    std::cout << "pelkview " << pelk::kVersion << '\n';
+    return 0;
+  }
   try {
     const ViewerOptions options = ParseViewerCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (options.help) {
