@@ -17,6 +17,8 @@
 
 namespace pelk {
 
+enum class AnnotatedAxis;  // render/AnnotationPlacement.h
+
 class TPelkgraph : public TGraphicControl {
  public:
   explicit TPelkgraph(TComponent* owner);
@@ -188,8 +190,7 @@ class TPelkgraph : public TGraphicControl {
   void AnnotateXAxis(TCanvas& Canvas, int X0, int Y0, bool Printer);
   void AnnotateYAxis(TCanvas& Canvas, int X0, int Y0, bool Printer);
   void AnnotateYAxis2(TCanvas& Canvas, int X0, int Y0, bool Printer);
-  enum class AxisSide { X, Y, Y2 };
-  void AnnotateAxis(AxisSide side, TCanvas& Canvas, int X0, int Y0, bool Printer);
+  void AnnotateAxis(AnnotatedAxis side, TCanvas& Canvas, int X0, int Y0, bool Printer);
 
   // Plotting (plot/): forgets the curve state when a new frame is rendered.
   void ResetPlottingState();
