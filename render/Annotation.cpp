@@ -8,6 +8,7 @@
 
 #include "core/Pelkgraph.h"
 #include "render/AnnotationPlacement.h"
+#include "render/AxisLineColor.h"
 #include "render/AxisNumbersOf.h"
 
 namespace pelk {
@@ -111,7 +112,7 @@ void TPelkgraph::AnnotateAxis(AnnotatedAxis side, TCanvas& canvas, int X0, int Y
   } else if (vertical) {
     rotated.emplace(dc, axis.Font(), canvas.Font().Height());
   }
-  canvas.Pen().SetColor(monochrome ? clBlack : axis.AxisMatchesFont() ? axis.Font().Color() : FMajorGridColor);
+  canvas.Pen().SetColor(monochrome ? clBlack : AxisLineColor(axis, FMajorGridColor));
   if (printer) canvas.Pen().SetWidth(FPrinterMajorGridWidth);
   if (rotated && vertical) rotated->Select();
 

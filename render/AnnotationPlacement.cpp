@@ -16,10 +16,6 @@ int Add(std::int64_t a, std::int64_t b) { return ClampToInt(a + b); }
 
 }  // namespace
 
-int ScaledDistance(std::int64_t v, float scale) {
-  return ClampToInt(Round(static_cast<double>(v) * static_cast<double>(scale)));
-}
-
 int LowestNumberLimit(const AnnotationRules& rules, const XAxisClearance& xAxis) {
   // Decades of the X axis leave the tick out when their text runs across the Y axis's numbers.
   const bool decadesWithoutTick =

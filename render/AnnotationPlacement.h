@@ -26,9 +26,6 @@ struct AnnotationRules {
   int x0 = 0, y0 = 0;     // the plot-area corner the axis starts from
 };
 
-// R(v), saturated to 32 bits.
-int ScaledDistance(std::int64_t v, float scale);
-
 // The X axis settings that decide the limit of the lowest Y numbers.
 struct XAxisClearance {
   bool log = false;

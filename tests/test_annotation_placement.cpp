@@ -9,6 +9,7 @@
 
 #include "platform/Gdi.h"
 #include "render/AnnotationPlacement.h"
+#include "render/LayoutMath.h"
 
 namespace pelk {
 namespace {
