@@ -128,30 +128,29 @@ TEST(AnnotationPlacement, LowestNumberOfTheYAxesStaysClearOfTheXNumbers) {
   EXPECT_EQ(x.number.at, (TPoint{100, 520}));
 }
 
-TEST(AnnotationPlacement, WidthsMeasuredOnlyWhereTheyAreUsed) {
-  struct Case {
-    AnnotatedAxis axis;
-    bool vertical, log;
-    bool number0, ten, exponent;
-  };
-  const Case cases[] = {
-      {AnnotatedAxis::X, false, false, false, false, false}, {AnnotatedAxis::X, true, false, false, false, false},
-      {AnnotatedAxis::X, false, true, false, true, false},   {AnnotatedAxis::X, true, true, false, false, true},
-      {AnnotatedAxis::Y, false, false, false, false, false}, {AnnotatedAxis::Y, true, false, true, false, false},
-      {AnnotatedAxis::Y, false, true, false, false, true},   {AnnotatedAxis::Y, true, true, false, true, false},
-      {AnnotatedAxis::SecondY, true, false, true, false, false},
-      {AnnotatedAxis::SecondY, false, true, false, true, false},
-      {AnnotatedAxis::SecondY, true, true, false, true, false},
-  };
-  for (const Case& c : cases) {
-    const AnnotationRules rules = Rules(c.axis, c.vertical, c.log);
-    const std::string what = "axis " + std::to_string(int(c.axis)) + (c.vertical ? " vertical" : " horizontal") +
-                             (c.log ? " decades" : " linear");
-    EXPECT_EQ(NeedsNumberWidth(rules, 0), c.number0) << what;
-    EXPECT_FALSE(NeedsNumberWidth(rules, 1)) << what;
-    EXPECT_EQ(NeedsTenWidth(rules), c.ten) << what;
-    EXPECT_EQ(NeedsExponentWidth(rules), c.exponent) << what;
-  }
+TEST(AnnotationPlacement, WidthsLeftUnmeasuredChangeNothing) {
+  // A width that is not asked for may be anything: the placement is the same.
+  const DivisionTextWidths measured{20, 13, 6};
+  for (AnnotatedAxis axis : {AnnotatedAxis::X, AnnotatedAxis::Y, AnnotatedAxis::SecondY})
+    for (bool vertical : {false, true})
+      for (bool log : {false, true})
+        for (std::int64_t i : {0, 1}) {
+          const AnnotationRules rules = Rules(axis, vertical, log);
+          const std::string what = "axis " + std::to_string(int(axis)) + (vertical ? " vertical" : " horizontal") +
+                                   (log ? " decades" : " linear") + ", division " + std::to_string(i);
+          DivisionTextWidths other = measured;
+          if (!NeedsNumberWidth(rules, i)) other.number = 999;
+          if (!NeedsTenWidth(rules)) other.ten = 999;
+          if (!NeedsExponentWidth(rules)) other.exponent = 999;
+          const DivisionPlacement a = PlaceDivision(rules, i, 64, 509, measured);
+          const DivisionPlacement b = PlaceDivision(rules, i, 64, 509, other);
+          EXPECT_EQ(a.number.at, b.number.at) << what;
+          EXPECT_EQ(a.exponent.at, b.exponent.at) << what;
+        }
+  // And those asked for are read: the decades of the horizontal Y axis end W(e) before the offset.
+  const AnnotationRules y = Rules(AnnotatedAxis::Y, false, true);
+  EXPECT_TRUE(NeedsExponentWidth(y));
+  EXPECT_NE(PlaceDivision(y, 1, 64, 509, {0, 0, 6}).number.at, PlaceDivision(y, 1, 64, 509, {0, 0, 9}).number.at);
 }
 
 TEST(AnnotationPlacement, LabelsAndTheirExponents) {
