@@ -17,6 +17,8 @@
 
 namespace pelk {
 
+enum class AnnotatedAxis;  // render/AnnotationPlacement.h
+
 class TPelkgraph : public TGraphicControl {
  public:
   explicit TPelkgraph(TComponent* owner);
@@ -147,6 +149,11 @@ class TPelkgraph : public TGraphicControl {
   void Paint() override;
   void Refresh();
 
+  // ---- Printing: the empty graph on the printer page at a place and width in
+  // inches (0 or less: the natural size), and the printer clip lifted.
+  void PrintGrids(float PrintLeft, float PrintTop, float PrintWidth);
+  void NoPrinterClipping();
+
   // ---- Image export
   void SaveToFile(const std::string& fileName);
   void SaveCanvas();
@@ -180,6 +187,7 @@ class TPelkgraph : public TGraphicControl {
   friend struct TPelkgraphInternals;  // white-box access for the tests
 
   // Rendering (render/)
+  void LayOutNewImage();  // the first steps of a render: a new image, laid out
   void RenderFrame();
   void LayoutFrame();
   void StretchDivisions();
@@ -188,8 +196,14 @@ class TPelkgraph : public TGraphicControl {
   void AnnotateXAxis(TCanvas& Canvas, int X0, int Y0, bool Printer);
   void AnnotateYAxis(TCanvas& Canvas, int X0, int Y0, bool Printer);
   void AnnotateYAxis2(TCanvas& Canvas, int X0, int Y0, bool Printer);
-  enum class AxisSide { X, Y, Y2 };
-  void AnnotateAxis(AxisSide side, TCanvas& Canvas, int X0, int Y0, bool Printer);
+  void AnnotateAxis(AnnotatedAxis side, TCanvas& Canvas, int X0, int Y0, bool Printer);
+  // Drawn alike on the image and, scaled, on the printer page.
+  void DrawBorderEdges(TCanvas& canvas, int left, int top, int width, int height, bool monochrome);
+  void DrawTextLines(TCanvas& canvas, int yend, bool printer);
+  void DrawAxisLines(TCanvas& canvas, int xorigin, int yorigin, int xend, int yend, int xLineEnd, bool monochrome);
+
+  // Printing (print/): a font at its size scaled for the printed graph.
+  void AssignPrinterFont(TCanvas& page, const TFont& font);
 
   // Plotting (plot/): forgets the curve state when a new frame is rendered.
   void ResetPlottingState();
@@ -257,6 +271,7 @@ class TPelkgraph : public TGraphicControl {
   HRGN FBitmapClipRgn = 0, FCanvasClipRgn = 0;
   std::unique_ptr<TBitmap> FBitmap;
   bool FRedrawFrame = false;
+  bool FLaidOut = false;  // a layout has been made, which printing takes its sizes from
   int FCenterX = 0, FCenterY = 0;
   int FXAxisLength = 0, FYAxisLength = 0;
   int FDrawX = 0, FDrawY = 0;

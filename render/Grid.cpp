@@ -1,12 +1,12 @@
-// The plot area's fill and its minor and major grid lines, on the image and,
-// scaled, on the printer page.
+// The plot area's fill and its minor and major grid lines, drawn by one body
+// on the image or, scaled, on the printer page.
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "core/Pelkgraph.h"
-#include "platform/Arith.h"
 #include "core/SetterRules.h"
 #include "platform/Printer.h"
 #include "render/GridOffsets.h"
@@ -17,6 +17,32 @@ namespace pelk {
 
 namespace {
 
+// Where the grid goes. The screen draws one-pixel lines with the screen
+// rules; a printer scale selects the printer's rules (scaled offsets, the
+// truncated fill, no major line at the origin, the width of each group).
+struct GridDestination {
+  TCanvas& canvas;
+  int xorigin, yorigin, xend, yend;
+  std::optional<float> printerScale;
+  bool monochrome;  // printer only: no fill, and every line stays black
+  int minorWidth, majorWidth;
+};
+
+// What the grid shows, from the graph's settings.
+struct GridLook {
+  const TAxis& xAxis;
+  const TAxis& yAxis;
+  bool minorGrid, majorGrid;
+  int minorDivisions;
+  TColor plotAreaColor, minorColor, majorColor;
+  double ln10;
+};
+
+GridLook LookOf(const TPelkgraph& g, double ln10) {
+  return {g.XAxis(),          g.YAxis(),         g.MinorGrid(),      g.MajorGrid(), g.MinorGridDivisions(),
+          g.PlotAreaColor(), g.MinorGridColor(), g.MajorGridColor(), ln10};
+}
+
 // One family of parallel grid lines: vertical lines at origin + t (stepping
 // right), or horizontal ones at origin - t (stepping up).
 class LineFamily {
@@ -24,23 +50,25 @@ class LineFamily {
   LineFamily(TCanvas& canvas, bool vertical, int origin, int crossFrom, int crossTo, int& scratch)
       : canvas_(canvas), vertical_(vertical), origin_(origin), crossFrom_(crossFrom), crossTo_(crossTo),
         scratch_(scratch) {
-    // Offsets whose line can reach the surface; others set no pixel.
+    // Offsets whose line can reach the surface, a wide pen's half width
+    // included; others set no pixel.
     const TCanvas::DeviceView device = canvas.Device();
     if (const Surface* surface = device.surface) {
       const TPoint o = device.origin;
+      const double reach = 1.0 + std::max(canvas.Pen().Width(), 0) / 2;
       if (vertical) {
-        lo_ = -static_cast<double>(o.X) - origin;
-        hi_ = static_cast<double>(surface->Width()) - o.X - origin;
+        lo_ = -static_cast<double>(o.X) - origin - reach;
+        hi_ = static_cast<double>(surface->Width()) - o.X - origin + reach;
       } else {
-        lo_ = static_cast<double>(origin) - (surface->Height() - o.Y);
-        hi_ = static_cast<double>(origin) + o.Y;
+        lo_ = static_cast<double>(origin) - (surface->Height() - o.Y) - reach;
+        hi_ = static_cast<double>(origin) + o.Y + reach;
       }
     }
   }
 
   double Lo() const { return lo_; }
   double Hi() const { return hi_; }
-  bool Visible(std::int64_t t) const { return t >= lo_ - 1 && t <= hi_ + 1; }
+  bool Visible(std::int64_t t) const { return t >= lo_ && t <= hi_; }
 
   // Vertical lines are gathered and drawn together, row by row, by Flush.
   void Flush() {
@@ -70,12 +98,11 @@ class LineFamily {
   std::vector<int> columns_;
 };
 
-// Where the minor lines of an axis lie; screen offsets when scale is absent.
+// Where the minor lines of an axis lie; screen offsets without a printer scale.
 struct MinorGridInputs {
   const TAxis& axis;
   int minorDivisions;
-  bool printer;
-  float scale;
+  std::optional<float> printerScale;
   double ln10;
 };
 
@@ -83,14 +110,14 @@ void DrawLinearMinor(LineFamily& lines, const MinorGridInputs& in) {
   const int dw = in.axis.DivisionWidth();
   const int mgd = in.minorDivisions;
   if (mgd <= 0) return;
-  const double s = in.printer ? in.scale : 1.0;
   auto offset = [&](std::int64_t i, std::int64_t j) {
-    return in.printer ? LinearMinorOffsetPrinter(dw, mgd, static_cast<int>(i), static_cast<int>(j), in.scale)
-                      : LinearMinorOffset(dw, mgd, static_cast<int>(i), static_cast<int>(j));
+    return in.printerScale ? LinearMinorOffsetPrinter(dw, mgd, static_cast<int>(i), static_cast<int>(j),
+                                                      *in.printerScale)
+                           : LinearMinorOffset(dw, mgd, static_cast<int>(i), static_cast<int>(j));
   };
-  const double divisionLength = static_cast<double>(dw) * s;
+  const double divisionLength = static_cast<double>(dw) * in.printerScale.value_or(1.0f);
   const IndexRange divisions =
-      VisibleIndexRange(in.axis.NumberOfDivisions() - 1, divisionLength, 0, lines.Lo(), lines.Hi(), divisionLength + 2);
+      VisibleIndexRange(in.axis.NumberOfDivisions() - 1, divisionLength, 0, lines.Lo(), lines.Hi(), divisionLength + 1);
   const double spacing = divisionLength / mgd;
   for (std::int64_t i = divisions.first; i <= divisions.last; ++i) {
     if (spacing <= 0) {
@@ -128,7 +155,7 @@ void DrawLogMinor(LineFamily& lines, const MinorGridInputs& in) {
     if (!std::isfinite(decade) || decade == 0.0f) break;
     for (int j = 1; j <= 9; ++j) {
       const float u = LogMinorPosition(decade, j, k, dw, in.ln10);
-      if (auto t = in.printer ? PrinterOffset(u, in.scale) : ScreenOffset(u)) lines.Line(*t);
+      if (auto t = in.printerScale ? PrinterOffset(u, *in.printerScale) : ScreenOffset(u)) lines.Line(*t);
     }
   }
 }
@@ -141,91 +168,83 @@ void DrawMinor(LineFamily& lines, const MinorGridInputs& in) {
   }
 }
 
-// Major lines at i = first..count; the screen places them at i * DW, the
-// printer at Round(DW * i * s).
-void DrawMajor(LineFamily& lines, const TAxis& axis, std::int64_t first, bool printer, float scale) {
+// Major lines: the screen draws i = 0..count at i * DW, the printer
+// i = 1..count at Round(DW * i * s).
+void DrawMajor(LineFamily& lines, const TAxis& axis, std::optional<float> printerScale) {
   const int dw = axis.DivisionWidth();
-  const double step = printer ? static_cast<double>(dw) * scale : dw;
-  const IndexRange range = VisibleIndexRange(axis.NumberOfDivisions(), step, 0, lines.Lo(), lines.Hi(), 2);
-  for (std::int64_t i = std::max(first, range.first); i <= range.last; ++i) {
-    if (printer) {
-      if (auto t = MajorOffsetPrinter(dw, static_cast<int>(i), scale)) lines.Line(*t);
+  const double step = static_cast<double>(dw) * printerScale.value_or(1.0f);
+  const IndexRange range = VisibleIndexRange(axis.NumberOfDivisions(), step, 0, lines.Lo(), lines.Hi(), 1);
+  for (std::int64_t i = std::max<std::int64_t>(printerScale ? 1 : 0, range.first); i <= range.last; ++i) {
+    if (printerScale) {
+      if (auto t = MajorOffsetPrinter(dw, static_cast<int>(i), *printerScale)) lines.Line(*t);
     } else {
       lines.Line(i * dw);
     }
   }
 }
 
-}  // namespace
-
-void TPelkgraph::DrawGrid() {
-  TCanvas& image = FBitmap->Canvas();
-  const std::int64_t lx = std::int64_t{FXAxis->NumberOfDivisions()} * FXAxis->DivisionWidth();
-  const std::int64_t ly = std::int64_t{FYAxis->NumberOfDivisions()} * FYAxis->DivisionWidth();
-
-  image.Pen().SetColor(FPlotAreaColor);
-  image.Brush().SetColor(FPlotAreaColor);
-  image.Rectangle(FXorigin, FYend, ClampToInt(FXorigin + lx + 1), ClampToInt(FYend + ly + 1));
-  image.Pen().SetWidth(1);
-
-  if (FMinorGrid) {
-    image.Pen().SetColor(FMinorGridColor);
-    LineFamily vertical(image, true, FXorigin, FYorigin, SaturatingAdd(FYend, -1), FDrawX);
-    DrawMinor(vertical, {*FXAxis, FMinorGridDivisions, false, 1.0f, FLn10});
-    vertical.Flush();
-    image.MoveTo(FXorigin, FYend);
-    image.LineTo(FXend, FYend);
-    image.Pen().SetColor(FMinorGridColor);
-    LineFamily horizontal(image, false, FYorigin, FXorigin, FXend, FDrawY);
-    DrawMinor(horizontal, {*FYAxis, FMinorGridDivisions, false, 1.0f, FLn10});
+void DrawGridOn(const GridDestination& d, const GridLook& look, int& drawX, int& drawY) {
+  TCanvas& canvas = d.canvas;
+  TPen& pen = canvas.Pen();
+  // 1. Fill; monochrome leaves the paper and draws in black.
+  if (!d.monochrome) {
+    pen.SetColor(look.plotAreaColor);
+    canvas.Brush().SetColor(look.plotAreaColor);
+    const std::int64_t lx = std::int64_t{look.xAxis.NumberOfDivisions()} * look.xAxis.DivisionWidth();
+    const std::int64_t ly = std::int64_t{look.yAxis.NumberOfDivisions()} * look.yAxis.DivisionWidth();
+    const TRect fill = GridFillRect(d.xorigin, d.yend, lx, ly, d.printerScale);
+    canvas.Rectangle(fill.Left, fill.Top, fill.Right, fill.Bottom);
+  } else {
+    pen.SetColor(clBlack);
+    canvas.Brush().SetColor(clWhite);
   }
-  if (FMajorGrid) {
-    image.Pen().SetColor(FMajorGridColor);
-    LineFamily vertical(image, true, FXorigin, FYorigin, FYend, FDrawX);
-    DrawMajor(vertical, *FXAxis, 0, false, 1.0f);
+  // The screen's pen is one pixel from here on, also without grids.
+  if (!d.printerScale) pen.SetWidth(1);
+  const auto groupPen = [&](TColor colour, int width) {
+    if (!d.monochrome) pen.SetColor(colour);
+    pen.SetWidth(width);
+  };
+
+  // 2. Minor lines, and the top edge of the plot area in their colour.
+  if (look.minorGrid) {
+    groupPen(look.minorColor, d.minorWidth);
+    LineFamily vertical(canvas, true, d.xorigin, d.yorigin, SaturatingAdd(d.yend, -1), drawX);
+    DrawMinor(vertical, {look.xAxis, look.minorDivisions, d.printerScale, look.ln10});
     vertical.Flush();
-    LineFamily horizontal(image, false, FYorigin, FXorigin, SaturatingAdd(FXend, 1), FDrawY);
-    DrawMajor(horizontal, *FYAxis, 0, false, 1.0f);
+    canvas.MoveTo(d.xorigin, d.yend);
+    canvas.LineTo(d.xend, d.yend);
+    LineFamily horizontal(canvas, false, d.yorigin, d.xorigin, d.xend, drawY);
+    DrawMinor(horizontal, {look.yAxis, look.minorDivisions, d.printerScale, look.ln10});
+  }
+  // 3. Major lines: vertical ones stop below Yend, horizontal ones include Xend.
+  if (look.majorGrid) {
+    groupPen(look.majorColor, d.majorWidth);
+    LineFamily vertical(canvas, true, d.xorigin, d.yorigin, d.yend, drawX);
+    DrawMajor(vertical, look.xAxis, d.printerScale);
+    vertical.Flush();
+    LineFamily horizontal(canvas, false, d.yorigin, d.xorigin, SaturatingAdd(d.xend, 1), drawY);
+    DrawMajor(horizontal, look.yAxis, d.printerScale);
   }
 }
 
+}  // namespace
+
+void TPelkgraph::DrawGrid() {
+  const GridDestination image{FBitmap->Canvas(), FXorigin, FYorigin, FXend, FYend, std::nullopt, false, 1, 1};
+  DrawGridOn(image, LookOf(*this, FLn10), FDrawX, FDrawY);
+}
+
 void TPelkgraph::DrawPrinterGrid(float Scale) {
-  TCanvas& page = Printer().Canvas();
-  const std::int64_t lx = std::int64_t{FXAxis->NumberOfDivisions()} * FXAxis->DivisionWidth();
-  const std::int64_t ly = std::int64_t{FYAxis->NumberOfDivisions()} * FYAxis->DivisionWidth();
-
-  if (!FPrintMonoChrome) {
-    page.Pen().SetColor(FPlotAreaColor);
-    page.Brush().SetColor(FPlotAreaColor);
-    page.Rectangle(FPrinterXorigin, FPrinterYend,
-                   ClampToInt(FPrinterXorigin + Trunc(static_cast<double>(lx) * Scale)),
-                   ClampToInt(FPrinterYend + Trunc(static_cast<double>(ly) * Scale)));
-  } else {
-    page.Pen().SetColor(clBlack);
-    page.Brush().SetColor(clWhite);
-  }
-
-  if (FMinorGrid) {
-    if (!FPrintMonoChrome) page.Pen().SetColor(FMinorGridColor);
-    page.Pen().SetWidth(AbsoluteValue(FPrinterMinorGridWidth));
-    LineFamily vertical(page, true, FPrinterXorigin, FPrinterYorigin, SaturatingAdd(FPrinterYend, -1), FDrawX);
-    DrawMinor(vertical, {*FXAxis, FMinorGridDivisions, true, Scale, FLn10});
-    vertical.Flush();
-    page.MoveTo(FPrinterXorigin, FPrinterYend);
-    page.LineTo(FPrinterXend, FPrinterYend);
-    if (!FPrintMonoChrome) page.Pen().SetColor(FMinorGridColor);
-    LineFamily horizontal(page, false, FPrinterYorigin, FPrinterXorigin, FPrinterXend, FDrawY);
-    DrawMinor(horizontal, {*FYAxis, FMinorGridDivisions, true, Scale, FLn10});
-  }
-  if (FMajorGrid) {
-    if (!FPrintMonoChrome) page.Pen().SetColor(FMajorGridColor);
-    page.Pen().SetWidth(AbsoluteValue(FPrinterMajorGridWidth));
-    LineFamily vertical(page, true, FPrinterXorigin, FPrinterYorigin, FPrinterYend, FDrawX);
-    DrawMajor(vertical, *FXAxis, 1, true, Scale);
-    vertical.Flush();
-    LineFamily horizontal(page, false, FPrinterYorigin, FPrinterXorigin, SaturatingAdd(FPrinterXend, 1), FDrawY);
-    DrawMajor(horizontal, *FYAxis, 1, true, Scale);
-  }
+  const GridDestination page{Printer().Canvas(),
+                             FPrinterXorigin,
+                             FPrinterYorigin,
+                             FPrinterXend,
+                             FPrinterYend,
+                             Scale,
+                             FPrintMonoChrome,
+                             AbsoluteValue(FPrinterMinorGridWidth),
+                             AbsoluteValue(FPrinterMajorGridWidth)};
+  DrawGridOn(page, LookOf(*this, FLn10), FDrawX, FDrawY);
 }
 
 }  // namespace pelk

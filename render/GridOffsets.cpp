@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "platform/Arith.h"
 #include "platform/ExtendedArith.h"
+#include "render/LayoutMath.h"
 
 namespace pelk {
 
@@ -14,6 +16,16 @@ float WidthTimes(int divisionWidth, int j) {
 }
 
 }  // namespace
+
+TRect GridFillRect(int xorigin, int yend, std::int64_t xLength, std::int64_t yLength,
+                   std::optional<float> printerScale) {
+  if (!printerScale) {
+    return {xorigin, yend, ClampToInt(xorigin + xLength + 1), ClampToInt(yend + yLength + 1)};
+  }
+  const double s = *printerScale;
+  return {xorigin, yend, SaturatingAdd(xorigin, ClampToInt(Trunc(static_cast<double>(xLength) * s))),
+          SaturatingAdd(yend, ClampToInt(Trunc(static_cast<double>(yLength) * s)))};
+}
 
 std::optional<std::int32_t> LinearMinorOffset(int divisionWidth, int minorDivs, int i, int j) {
   if (minorDivs <= 0) return std::nullopt;

@@ -5,7 +5,15 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/Types.h"
+
 namespace pelk {
+
+// The plot-area fill under the grid, for axes of the given lengths in screen
+// pixels: on screen one pixel past them (the right column and bottom row
+// included), on the printer their scaled lengths truncated.
+TRect GridFillRect(int xorigin, int yend, std::int64_t xLength, std::int64_t yLength,
+                   std::optional<float> printerScale);
 
 // Minor line j (1..minorDivs) of division i on a linear axis; j == minorDivs
 // is the next major line. nullopt when minorDivs <= 0 (no minor lines) or the

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/Arith.h"
+
 namespace pelk {
 
 int ClampToInt(std::int64_t value) {
@@ -11,6 +13,10 @@ int ClampToInt(std::int64_t value) {
 }
 
 int SaturatingAdd(int a, int b) { return ClampToInt(std::int64_t{a} + b); }
+
+int ScaledDistance(std::int64_t v, float scale) {
+  return ClampToInt(Round(static_cast<double>(v) * static_cast<double>(scale)));
+}
 
 int AxisLength(int divisions, int divisionWidth) { return ClampToInt(std::int64_t{divisions} * divisionWidth); }
 
@@ -22,6 +28,20 @@ int TitleBlockHeight(TitleLines present, const TitleMetrics& m) {
   if (present.subtitle) return ClampToInt(subtitle + id);
   if (present.id) return ClampToInt(id);
   return 0;
+}
+
+TitleBaselines TitleLineBaselines(TitleLines present, const TitleMetrics& m, int yend, float scale) {
+  const auto R = [scale](std::int64_t v) -> std::int64_t { return ScaledDistance(v, scale); };
+  const std::int64_t idGroup = std::int64_t{m.idHeight} + m.idOffset;
+  const std::int64_t subtitleGroup = std::int64_t{m.subtitleHeight} + m.subtitleOffset;
+  // The groups of absent lines are taken away again.
+  const std::int64_t idBack = present.id ? 0 : R(idGroup);
+  const std::int64_t subtitleBack = present.subtitle ? 0 : R(subtitleGroup);
+  TitleBaselines b;
+  b.id = ClampToInt(yend - R(m.idOffset));
+  b.subtitle = ClampToInt(yend - R(idGroup + m.subtitleOffset) + idBack);
+  b.title = ClampToInt(yend - R(subtitleGroup + idGroup + m.titleOffset) + idBack + subtitleBack);
+  return b;
 }
 
 std::int64_t BandDepth(BandKind kind, const BandInputs& in) {

@@ -13,6 +13,10 @@ namespace pelk {
 int ClampToInt(std::int64_t value);
 int SaturatingAdd(int a, int b);
 
+// R(v): a distance of v screen pixels on a destination of `scale` pixels per
+// screen pixel, rounded to the nearest integer (halves to even), saturated.
+int ScaledDistance(std::int64_t v, float scale);
+
 // Divisions times their width, saturated.
 int AxisLength(int divisions, int divisionWidth);
 
@@ -27,6 +31,16 @@ struct TitleMetrics {
 // Room above the plot area: a title reserves all three lines, a subtitle the
 // lower two, an identification line its own.
 int TitleBlockHeight(TitleLines present, const TitleMetrics& m);
+
+struct TitleBaselines {
+  int id = 0, subtitle = 0, title = 0;
+};
+
+// Baselines of the text lines, stacked upwards from the plot area's top edge
+// (yend), nearest first: each line sits its offset above the line below it,
+// and an empty line takes no room. Each group of distances (a line's height
+// with its offset) is scaled and rounded on its own; scale 1 on screen.
+TitleBaselines TitleLineBaselines(TitleLines present, const TitleMetrics& m, int yend, float scale);
 
 enum class BandKind { XAxis, YAxis, SecondYAxis };
 

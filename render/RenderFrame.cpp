@@ -4,22 +4,19 @@
 
 namespace pelk {
 
-namespace {
-
-// An axis line takes its font's colour when it matches the font.
-TColor AxisLineColor(const TAxis& axis, TColor majorGridColor) {
-  return axis.AxisMatchesFont() ? axis.Font().Color() : majorGridColor;
-}
-
-}  // namespace
-
-void TPelkgraph::RenderFrame() {
-  // 1-3. A new image, laid out to the control's size. Its pixel storage is
-  // pooled by the platform, so replacing it costs no allocation.
+void TPelkgraph::LayOutNewImage() {
+  // Its pixel storage is pooled by the platform, so replacing the image costs
+  // no allocation.
   FBitmap = std::make_unique<TBitmap>();
   FRedrawFrame = true;
   ResetPlottingState();
   LayoutFrame();
+  FLaidOut = true;
+}
+
+void TPelkgraph::RenderFrame() {
+  // 1-3. A new image, laid out to the control's size.
+  LayOutNewImage();
 
   TCanvas& image = FBitmap->Canvas();
   const int width = Width(), height = Height();
@@ -35,13 +32,7 @@ void TPelkgraph::RenderFrame() {
 
   // 5. Three-dimensional border.
   if (FBorder) {
-    image.Pen().SetColor(FHighlightColor);
-    image.MoveTo(0, height);
-    image.LineTo(0, 0);
-    image.LineTo(width - 1, 0);
-    image.Pen().SetColor(FShadowColor);
-    image.LineTo(width - 1, height - 1);
-    image.LineTo(0, height - 1);
+    DrawBorderEdges(image, 0, 0, width, height, false);
     // The inside of the border, Rectangle(1, 1, Width - 2, Height - 2) in
     // Color, already holds Color from the background: filling it again would
     // change no pixel, so only the pen is set.
@@ -55,23 +46,7 @@ void TPelkgraph::RenderFrame() {
   AnnotateXAxis(image, FXorigin, FYorigin, false);
 
   // 7. Text lines, stacked upwards from the top of the plot area.
-  int y = FYend;
-  const struct {
-    const std::string& text;
-    const TFont& font;
-    int offset;
-    int height;
-  } lines[] = {{FId, *FIdFont, FIdOffset, FIdHeight},
-               {FSubtitle, *FSubtitleFont, FSubtitleOffset, FSubtitleHeight},
-               {FTitle, *FTitleFont, FTitleOffset, FTitleHeight}};
-  for (const auto& line : lines) {
-    if (line.text.empty()) continue;
-    y = SaturatingAdd(y, -line.offset);
-    FDrawY = y;
-    image.Font().Assign(line.font);
-    image.TextOut(FCenterX, y, line.text);
-    y = SaturatingAdd(y, -line.height);
-  }
+  DrawTextLines(image, FYend, false);
 
   // 8. Y axes.
   image.Font().Assign(FYAxis->Font());
@@ -85,16 +60,7 @@ void TPelkgraph::RenderFrame() {
   DrawGrid();
 
   // 10. Axis lines over the grid: the X axis includes Xend, the second Y axis Yend.
-  image.Pen().SetColor(AxisLineColor(*FYAxis, FMajorGridColor));
-  image.MoveTo(FXorigin, FYend);
-  image.LineTo(FXorigin, FYorigin);
-  image.Pen().SetColor(AxisLineColor(*FXAxis, FMajorGridColor));
-  image.LineTo(SaturatingAdd(FXend, 1), FYorigin);
-  if (FSecondYaxis) {
-    image.Pen().SetColor(AxisLineColor(*FYAxis2, FMajorGridColor));
-    image.MoveTo(FXend, FYorigin);
-    image.LineTo(FXend, SaturatingAdd(FYend, -1));
-  }
+  DrawAxisLines(image, FXorigin, FYorigin, FXend, FYend, SaturatingAdd(FXend, 1), false);
 
   // 11. The data pens. Both canvases start a curve at the plot origin.
   SetScreenPens(FPenMode, FPenWidth, FPenColor, FPenStyle);

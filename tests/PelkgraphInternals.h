@@ -18,6 +18,15 @@ struct TPelkgraphInternals {
     g.FPrinterYend = yend;
   }
   static void SetPrinterScaleFactor(TPelkgraph& g, float scale) { g.FPrinterScaleFactor = scale; }
+  struct PrinterFields {
+    float fontScale;
+    int graphWidth, graphHeight, centerX, centerY;
+    HRGN clipRgn;
+  };
+  static PrinterFields Printed(const TPelkgraph& g) {
+    return {g.FPrinterFontScale, g.FPrinterGraphWidth, g.FPrinterGraphHeight, g.FCenterX, g.FCenterY,
+            g.FPrinterClipRgn};
+  }
   // The graph takes over the region, as from PrintGrids.
   static void SetPrinterClipRgn(TPelkgraph& g, HRGN region) {
     DeleteObject(g.FPrinterClipRgn);

@@ -117,3 +117,43 @@ TEST(Annotation, AxisLineAndTicksMatchTheFont) {
   EXPECT_EQ(f.ImagePixel(g.Xorigin() + 64, g.Yorigin() + 3), clBlack);
   EXPECT_EQ(f.ImagePixel(g.Xorigin(), g.Yorigin() - 100), clLime);  // the axis line
 }
+
+TEST(Annotation, ATallGraphDrawsTheXDivisionsNearItsOwnWidth) {
+  // A 10 x 4,000,000 graph with 100,000,000 X divisions of a pixel shows in
+  // its ten columns exactly what a 10 x 300 graph shows with the 400
+  // divisions around them: the same ticks, numbers and label.
+  struct Graph {
+    Graph(int height, int divisions, double originValue) {
+      form.SetClientSize(20, 20);
+      graph = std::make_unique<TPelkgraph>(&form);
+      graph->SetAutoSize(false);
+      graph->SetBounds(0, 0, 10, height);
+      graph->SetMinorGrid(false);
+      TAxis& x = graph->XAxis();
+      x.SetNdivs(divisions);
+      x.SetDivWidth(1);
+      x.SetOrgVal(originValue);
+      x.SetScale(1);
+      x.SetNfixed(10);  // the numbers keep all their digits
+      x.Font().SetColor(clRed);
+      graph->Refresh();
+    }
+    TColor At(int x, int dy) { return TPelkgraphInternals::Bitmap(*graph).Pixels().Get(x, graph->Yorigin() + dy); }
+    TForm form;
+    std::unique_ptr<TPelkgraph> graph;
+  };
+  Graph tall(4000000, 100000000, 0.0);
+  Graph shortOne(300, 400, 50000000.0 - 200);
+  ASSERT_EQ(tall.graph->Xorigin(), 5 - 50000000);
+  ASSERT_EQ(shortOne.graph->Xorigin(), 5 - 200);
+  const int band = TPelkgraphInternals::Fields(*tall.graph).xAnnotationHeight + 6;
+  int ink = 0;
+  for (int dy = -100; dy <= band; ++dy)
+    for (int x = 0; x < 10; ++x) {
+      ASSERT_EQ(tall.At(x, dy), shortOne.At(x, dy)) << "pixel (" << x << ", Yorigin + " << dy << ")";
+      if (dy > 5 && TintedBy(tall.At(x, dy), clRed)) ++ink;
+    }
+  EXPECT_GT(ink, 20) << "numbers and label are drawn";
+  EXPECT_EQ(tall.At(0, 5), clBlack) << "a tick in the first column";
+  EXPECT_EQ(tall.At(9, 5), clBlack) << "a tick in the last column";
+}

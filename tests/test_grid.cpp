@@ -128,3 +128,43 @@ TEST(Grid, PrinterOffsetsAtScale) {
   printer.SetResolution(300, 300);
   printer.SetPaperSize(8.5, 11);
 }
+
+TEST(Grid, WidePrinterLinesJustOffThePageStillReachIt) {
+  TPrinter& printer = Printer();
+  printer.SetResolution(600, 600);
+  printer.SetPaperSize(1.0, 1.0);
+  struct Case {
+    const char* what;
+    int width;
+    int xorigin;  // the first major line lies at xorigin + 400
+  };
+  const Case cases[] = {
+      {"width 5, line two columns left of the page", 5, -402},
+      {"width 9, line four columns left of the page", 9, -404},
+      {"width 1, line one column left of the page", 1, -401},
+  };
+  for (const Case& c : cases) {
+    GraphFixture f;
+    TPelkgraph& g = f.g();
+    g.SetMinorGrid(false);
+    g.SetMajorGridColor(clBlue);
+    g.SetPrinterMajorGridWidth(c.width);
+    g.Refresh();
+    printer.BeginDoc();
+    TPelkgraphInternals::SetPrinterPlotArea(g, c.xorigin, 500, c.xorigin + 1200, 100);
+    TPelkgraphInternals::DrawPrinterGrid(g, 6.25f);
+    // The same line drawn by hand on a second page.
+    printer.NewPage();
+    TCanvas& canvas = printer.Canvas();
+    canvas.Pen().SetColor(clBlue);
+    canvas.Pen().SetWidth(c.width);
+    canvas.MoveTo(c.xorigin + 400, 500);
+    canvas.LineTo(c.xorigin + 400, 100);
+    for (int x = 0; x < 6; ++x)
+      EXPECT_EQ(printer.Page(0).Get(x, 300) == clBlue, printer.Page(1).Get(x, 300) == clBlue) << c.what << ", column " << x;
+    EXPECT_EQ(printer.Page(0).Get(0, 300) == clBlue, c.width > 1) << c.what;
+    printer.EndDoc();
+  }
+  printer.SetResolution(300, 300);
+  printer.SetPaperSize(8.5, 11);
+}

@@ -40,6 +40,24 @@ TEST(GridOffsets, LinearMinorOffsets) {
   EXPECT_EQ(LinearMinorOffset(16777217, 1, 1, 1), 33554433);
 }
 
+TEST(GridOffsets, FillRectangle) {
+  const struct {
+    const char* what;
+    int xorigin, yend;
+    std::int64_t lx, ly;
+    std::optional<float> printerScale;
+    TRect fill;
+  } cases[] = {
+      {"screen: one pixel past the axes", 54, 54, 192, 192, std::nullopt, {54, 54, 247, 247}},
+      {"printer 6.25: scaled, no + 1", 337, 337, 192, 192, 6.25f, {337, 337, 1537, 1537}},
+      {"printer 1.3: 249.6 truncated", 10, 20, 192, 64, 1.3f, {10, 20, 259, 103}},
+      {"printer: negative lengths truncate toward zero", 0, 0, -3, -3, 1.5f, {0, 0, -4, -4}},
+      {"screen: beyond 32 bits saturates", INT_MAX - 5, 0, INT_MAX, 1, std::nullopt, {INT_MAX - 5, 0, INT_MAX, 2}},
+      {"printer: huge scale saturates", 100, -100, 192, 192, 1e30f, {100, -100, INT_MAX, INT_MAX - 100}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(GridFillRect(c.xorigin, c.yend, c.lx, c.ly, c.printerScale), c.fill) << c.what;
+}
+
 TEST(GridOffsets, PrinterOffsets) {
   EXPECT_EQ(MajorOffsetPrinter(64, 1, 6.25f), 400);
   EXPECT_EQ(MajorOffsetPrinter(INT_MAX, INT_MAX, 1.0f), std::nullopt);
