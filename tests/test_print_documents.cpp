@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -46,6 +48,7 @@ class PrintDocuments : public ::testing::Test {
     Printer().SetPaperSize(TPaperSize::Letter);
     Printer().Title.clear();
   }
+  static void WriteFile(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
   std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
   std::vector<std::string> Entries() const {
     std::vector<std::string> names;
@@ -223,6 +226,232 @@ TEST_F(PrintDocuments, PdfReadBackMatchesTheRasterPage) {
     EXPECT_EQ(fonts.find(" no "), std::string::npos) << "every font embedded:\n" << fonts;
     const std::string images = RunCommand("pdfimages -list '" + pdf + "'").output;
     EXPECT_NE(images.find("image"), std::string::npos) << "the copied bitmap:\n" << images;
+  }
+}
+
+// A small page of lines and text with the pen mode given.
+void DrawLinesAndText(TCanvas& canvas, TPenMode mode, const char* text) {
+  canvas.Pen().SetMode(mode);
+  canvas.Pen().SetColor(clRed);
+  canvas.Pen().SetWidth(3);
+  canvas.MoveTo(20, 20);
+  canvas.LineTo(200, 120);
+  canvas.Pen().SetMode(pmCopy);
+  canvas.Font().SetSize(14);
+  canvas.TextOut(20, 130, text);
+}
+
+TEST_F(PrintDocuments, PagesWithRasterOperationsAreWrittenAsTheirRasterImage) {
+  printer.SetResolution(100, 100);
+  printer.SetPaperSize(3.0, 2.0);
+  struct Case {
+    const char* name;
+    TPenMode mode;
+    bool raster;
+  };
+  const Case cases[] = {{"copy", pmCopy, false}, {"xor", pmXor, true}, {"not xor", pmNotXor, true},
+                        {"merge", pmMerge, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string pdf = PathOf("page.pdf");
+    printer.BeginDoc(pdf);
+    DrawLinesAndText(printer.Canvas(), c.mode, "Searchable");
+    printer.EndDoc();
+    const std::string images = RunCommand("pdfimages -list '" + pdf + "'").output;
+    const std::string text = RunCommand("pdftotext '" + pdf + "' -").output;
+    const bool hasImage = images.find(" image ") != std::string::npos;
+    EXPECT_EQ(hasImage, c.raster) << images;
+    EXPECT_EQ(text.find("Searchable") != std::string::npos, !c.raster) << text;
+    if (c.raster) {
+      // One lossless image of the whole page, pixel for pixel.
+      RunCommand("pdfimages '" + pdf + "' '" + PathOf("image") + "'");
+      const Surface image = ReadPpm(PathOf("image-000.ppm"));
+      const Surface& page = printer.Page(0);
+      ASSERT_EQ(image.Width(), page.Width()) << images;
+      ASSERT_EQ(image.Height(), page.Height()) << images;
+      int differing = 0;
+      for (int y = 0; y < page.Height(); ++y)
+        for (int x = 0; x < page.Width(); ++x) differing += image.Get(x, y) != page.Get(x, y);
+      EXPECT_EQ(differing, 0);
+      fs::remove(PathOf("image-000.ppm"));
+    }
+  }
+}
+
+TEST_F(PrintDocuments, PostScriptAndSvgAreWrittenAndValid) {
+  printer.SetResolution(150, 150);
+  const std::string ps = PathOf("job.PS");
+  printer.BeginDoc(ps);
+  DrawLinesAndText(printer.Canvas(), pmCopy, "First page");
+  printer.NewPage();
+  DrawLinesAndText(printer.Canvas(), pmCopy, "Second page");
+  printer.EndDoc();
+  const std::string post = ReadText(ps);
+  EXPECT_EQ(post.rfind("%!PS-Adobe-3.0", 0), 0u);
+  EXPECT_NE(post.find("%%Pages: 2"), std::string::npos);
+  EXPECT_NE(post.find("%%Page: 2 2"), std::string::npos);
+  EXPECT_NE(post.find("%%DocumentMedia: 216x279mm 612 792"), std::string::npos) << "Letter";
+  EXPECT_NE(post.find("LiberationSans"), std::string::npos) << "the face is embedded";
+  EXPECT_NE(post.rfind("%%EOF"), std::string::npos);
+
+  const std::string svg = PathOf("job.Svg");
+  printer.BeginDoc(svg);
+  DrawLinesAndText(printer.Canvas(), pmCopy, "Only page");
+  EXPECT_THROW(printer.NewPage(), EPrinterError) << "an SVG document holds one page";
+  EXPECT_TRUE(printer.Printing());
+  printer.EndDoc();
+  const CommandResult lint = RunCommand("xmllint --noout '" + svg + "'");
+  EXPECT_EQ(lint.status, 0) << lint.output;
+  const std::string xml = ReadText(svg);
+  EXPECT_NE(xml.find("<svg"), std::string::npos);
+  EXPECT_NE(xml.find("width=\"612pt\" height=\"792pt\""), std::string::npos);
+  EXPECT_NE(xml.find("<use xlink:href=\"#glyph"), std::string::npos) << "the glyphs drawn";
+}
+
+TEST_F(PrintDocuments, TwoPagesInOneDocumentHoldOnlyTheCurrentPage) {
+  printer.SetResolution(100, 100);
+  const std::string pdf = PathOf("two.pdf");
+  printer.BeginDoc(pdf);
+  DrawLinesAndText(printer.Canvas(), pmCopy, "Alpha");
+  printer.NewPage();
+  EXPECT_EQ(printer.PageCount(), 2);
+  EXPECT_THROW(printer.Page(0), EPrinterError) << "the written page is let go";
+  EXPECT_EQ(&printer.Page(1), printer.CurrentPage());
+  DrawLinesAndText(printer.Canvas(), pmXor, "Beta");
+  printer.EndDoc();
+  EXPECT_EQ(printer.PageCount(), 2);
+  EXPECT_NE(RunCommand("pdfinfo '" + pdf + "'").output.find("Pages:           2"), std::string::npos);
+  const std::string first = RunCommand("pdftotext -f 1 -l 1 '" + pdf + "' -").output;
+  EXPECT_NE(first.find("Alpha"), std::string::npos) << first;
+  const std::string images = RunCommand("pdfimages -list '" + pdf + "'").output;
+  EXPECT_NE(images.find("\n   2     0 image"), std::string::npos) << "the second page as its image:\n" << images;
+  EXPECT_EQ(images.find("\n   1     0 image"), std::string::npos) << images;
+
+  // A job in memory afterwards keeps all its pages, as before.
+  printer.BeginDoc();
+  printer.NewPage();
+  EXPECT_EQ(&printer.Page(0), &printer.Page(0));
+  EXPECT_EQ(printer.DocumentPath(), "");
+  printer.EndDoc();
+  EXPECT_EQ(printer.PageCount(), 2);
+}
+
+TEST_F(PrintDocuments, AbortedAndRefusedJobsWriteNothing) {
+  const std::string existing = PathOf("keep.pdf");
+  WriteFile(existing, "previous document");
+  struct Case {
+    const char* name;
+    std::string path;
+    std::function<void()> job;
+    const char* message;  // part of the error; empty: no error
+  };
+  const std::string missingDir = PathOf("no/such/dir/out.pdf");
+  const Case cases[] = {
+      {"aborted after drawing", existing,
+       [&] {
+         printer.BeginDoc(existing);
+         DrawLinesAndText(printer.Canvas(), pmCopy, "gone");
+         printer.NewPage();
+         printer.Abort();
+       },
+       ""},
+      {"unknown extension", PathOf("graph.eps"), [&] { printer.BeginDoc(PathOf("graph.eps")); },
+       "unknown document type"},
+      {"no extension", PathOf("graph"), [&] { printer.BeginDoc(PathOf("graph")); }, "unknown document type"},
+      {"missing directory", missingDir, [&] { printer.BeginDoc(missingDir); }, "cannot create"},
+      {"resolution too low", PathOf("low.pdf"),
+       [&] {
+         printer.SetResolution(60, 60);
+         printer.BeginDoc(PathOf("low.pdf"));
+       },
+       "72 to 1200 dpi"},
+      {"resolution too high", PathOf("high.pdf"),
+       [&] {
+         printer.SetResolution(1201, 600);
+         printer.BeginDoc(PathOf("high.pdf"));
+       },
+       "72 to 1200 dpi"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Reset();
+    std::string error;
+    try {
+      c.job();
+    } catch (const EPrinterError& e) {
+      error = e.what();
+    }
+    if (*c.message == '\0') {
+      EXPECT_EQ(error, "");
+    } else {
+      EXPECT_NE(error.find(c.path), std::string::npos) << "names the file: " << error;
+      EXPECT_NE(error.find(c.message), std::string::npos) << error;
+    }
+    EXPECT_FALSE(printer.Printing());
+    EXPECT_EQ(ReadText(existing), "previous document");
+    EXPECT_EQ(Entries(), std::vector<std::string>{"keep.pdf"}) << "no document and no temporary";
+  }
+}
+
+TEST_F(PrintDocuments, FailedWritesNameTheFileAndLeaveTheTargetUntouched) {
+  const std::string existing = PathOf("keep.pdf");
+  WriteFile(existing, "previous document");
+  fs::create_directory(PathOf("folder.pdf"));
+  struct Case {
+    const char* name;
+    std::string path;
+    bool limitFileSize;
+    const char* message;
+  };
+  const Case cases[] = {{"file size limit reached", existing, true, "cannot write"},
+                        {"target is a directory", PathOf("folder.pdf"), false, "cannot replace"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    printer.SetResolution(300, 300);
+    printer.BeginDoc(c.path);
+    DrawFramedGraph(printer.Canvas(), 300);
+    printer.NewPage();
+    // A page too large to fit under the limit: its raster image.
+    DrawLinesAndText(printer.Canvas(), pmXor, "noise");
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    void (*oldHandler)(int) = signal(SIGXFSZ, SIG_IGN);
+    if (c.limitFileSize) {
+      rlimit small = old;
+      small.rlim_cur = 16384;
+      ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    }
+    std::string error;
+    try {
+      printer.EndDoc();
+    } catch (const EPrinterError& e) {
+      error = e.what();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
+    EXPECT_NE(error.find(c.path), std::string::npos) << "names the file: " << error;
+    EXPECT_NE(error.find(c.message), std::string::npos) << error;
+    EXPECT_FALSE(printer.Printing());
+    EXPECT_EQ(ReadText(existing), "previous document");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"folder.pdf", "keep.pdf"})) << "no temporary left";
+  }
+}
+
+TEST_F(PrintDocuments, NamedPaperSizes) {
+  struct Case {
+    TPaperSize paper;
+    int dpi;
+    double widthInches, heightInches;
+  };
+  const Case cases[] = {{TPaperSize::Letter, 600, 8.5, 11.0},
+                        {TPaperSize::A4, 600, 210 / 25.4, 297 / 25.4},
+                        {TPaperSize::A4, 72, 210 / 25.4, 297 / 25.4},
+                        {TPaperSize::Letter, 1200, 8.5, 11.0}};
+  for (const Case& c : cases) {
+    printer.SetResolution(c.dpi, c.dpi);
+    printer.SetPaperSize(c.paper);
+    EXPECT_EQ(printer.PageWidth(), Round(c.widthInches * c.dpi)) << c.dpi;
+    EXPECT_EQ(printer.PageHeight(), Round(c.heightInches * c.dpi)) << c.dpi;
   }
 }
 
