@@ -290,7 +290,7 @@ TEST_F(PrintDocuments, PostScriptAndSvgAreWrittenAndValid) {
   EXPECT_EQ(post.rfind("%!PS-Adobe-3.0", 0), 0u);
   EXPECT_NE(post.find("%%Pages: 2"), std::string::npos);
   EXPECT_NE(post.find("%%Page: 2 2"), std::string::npos);
-  EXPECT_NE(post.find("%%BoundingBox: 0 0 612 792"), std::string::npos) << "Letter";
+  EXPECT_NE(post.find("%%DocumentMedia: Letter 612 792"), std::string::npos) << post.substr(0, 400);
   EXPECT_NE(post.find("LiberationSans"), std::string::npos) << "the face is embedded";
   EXPECT_NE(post.rfind("%%EOF"), std::string::npos);
 
