@@ -41,23 +41,36 @@ class CairoReplay final : public RecordingVisitor {
     cairo_clip(cr_);
   }
 
+  // Long paths go as several strokes: cairo's memory while it writes a
+  // stroke grows with its length. Round caps and joins make the pieces'
+  // union the same shape; square-capped paths split between subpaths.
   void Stroke(std::uint32_t rgb, int width, bool squareCaps, std::span<const RecordedPoint> points) override {
+    cairo_set_line_width(cr_, width);
+    cairo_set_line_cap(cr_, squareCaps ? CAIRO_LINE_CAP_SQUARE : CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+    SetColor(cr_, rgb);
     cairo_new_path(cr_);
     bool subpathStarts = true;
+    std::size_t pending = 0;  // points in the current piece
     for (const RecordedPoint& p : points) {
       if (std::isnan(p.x)) {
         subpathStarts = true;
-      } else if (subpathStarts) {
+        continue;
+      }
+      if (pending >= kPointsPerStroke && (subpathStarts || !squareCaps)) {
+        cairo_stroke(cr_);
+        if (!subpathStarts) cairo_move_to(cr_, last_.x, last_.y);
+        pending = 0;
+      }
+      if (subpathStarts) {
         cairo_move_to(cr_, p.x, p.y);
         subpathStarts = false;
       } else {
         cairo_line_to(cr_, p.x, p.y);
       }
+      last_ = p;
+      ++pending;
     }
-    cairo_set_line_width(cr_, width);
-    cairo_set_line_cap(cr_, squareCaps ? CAIRO_LINE_CAP_SQUARE : CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
-    SetColor(cr_, rgb);
     cairo_stroke(cr_);
   }
 
@@ -117,8 +130,11 @@ class CairoReplay final : public RecordingVisitor {
   }
 
  private:
+  static constexpr std::size_t kPointsPerStroke = 16384;
+
   cairo_t* cr_;
   CairoFaces& faces_;
+  RecordedPoint last_;
   std::vector<cairo_glyph_t> glyphs_;
   std::vector<cairo_text_cluster_t> clusters_;
 };
