@@ -45,7 +45,6 @@ void PageRecording::Clear() {
   GiveUp();
   rasterOnly_ = false;
   operations_ = 0;
-  bytes_ = 0;
 }
 
 void PageRecording::GiveUp() {
@@ -59,6 +58,7 @@ void PageRecording::GiveUp() {
   Release(glyphs_);
   Release(utf8_);
   Release(images_);
+  bytes_ = 0;
   pathOpen_ = false;
   endPixel_ = {};
 }
