@@ -14,6 +14,7 @@
 #include "platform/CairoPage.h"
 #include "platform/Errors.h"
 #include "platform/FileIo.h"
+#include "platform/SvgTextLayer.h"
 #include "platform/Utf8.h"
 
 namespace pelk {
@@ -22,6 +23,10 @@ namespace {
 
 // Output waits in memory up to this size before it is written.
 constexpr std::size_t kFlushBytes = std::size_t{1} << 16;
+// The end of an SVG document stays in memory until the text layer goes in
+// before its closing tag.
+constexpr std::size_t kSvgTailBytes = 16;
+constexpr std::string_view kSvgEnd = "</svg>";
 
 std::string Lowercase(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -63,7 +68,7 @@ struct PrintDocument::Impl {
     if (!impl.failure.empty()) return CAIRO_STATUS_WRITE_ERROR;
     try {
       impl.buffer.insert(impl.buffer.end(), data, data + length);
-      if (impl.buffer.size() >= kFlushBytes) impl.Flush();
+      if (impl.buffer.size() >= kFlushBytes) impl.Flush(impl.svgText ? kSvgTailBytes : 0);
       return CAIRO_STATUS_SUCCESS;
     } catch (const std::exception& e) {
       impl.failure = e.what();
@@ -73,9 +78,19 @@ struct PrintDocument::Impl {
     return CAIRO_STATUS_WRITE_ERROR;
   }
 
-  void Flush() {
-    file.Write(buffer);
-    buffer.clear();
+  // Writes all but the last `keep` bytes waiting.
+  void Flush(std::size_t keep = 0) {
+    const std::size_t count = buffer.size() - std::min(keep, buffer.size());
+    file.Write(std::span(buffer.data(), count));
+    buffer.erase(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(count));
+  }
+
+  void InsertSvgTextLayer() {
+    const std::string group = svgText->Group();
+    const std::string_view waiting(reinterpret_cast<const char*>(buffer.data()), buffer.size());
+    const std::size_t end = waiting.rfind(kSvgEnd);
+    if (group.empty() || end == std::string_view::npos) return;
+    buffer.insert(buffer.begin() + static_cast<std::ptrdiff_t>(end), group.begin(), group.end());
   }
 
   // Throws for a failed write or a cairo error.
@@ -96,6 +111,7 @@ struct PrintDocument::Impl {
   std::string failure;  // the first failed write
   bool discarding = false;
   int pages = 0;
+  std::optional<SvgTextLayer> svgText;  // SVG documents only
   // Destroyed after the surface, whose fonts refer to them.
   CairoFaces faces;
   cairo_surface_t* surface = nullptr;
@@ -124,6 +140,7 @@ PrintDocument::PrintDocument(const std::string& path, TDocumentFormat format, co
       d.surface = cairo_ps_surface_create_for_stream(&Impl::Write, &d, width, height);
       break;
     case TDocumentFormat::Svg:
+      d.svgText.emplace(page.dpiX, page.dpiY);
       d.surface = cairo_svg_surface_create_for_stream(&Impl::Write, &d, width, height);
       break;
   }
@@ -148,6 +165,7 @@ void PrintDocument::WritePage(PageRecording& recording, Surface& raster) {
   if (recording.RasterOnly()) {
     ShowRasterPage(d.cr, raster);
   } else {
+    if (d.svgText) recording.Replay(*d.svgText);
     ShowRecordedPage(d.cr, recording, d.faces);
   }
   cairo_restore(d.cr);
@@ -162,6 +180,7 @@ void PrintDocument::Finish() {
   d.cr = nullptr;
   cairo_surface_finish(d.surface);
   d.Check();
+  if (d.svgText) d.InsertSvgTextLayer();
   try {
     d.Flush();
     d.file.Commit();

@@ -14,6 +14,7 @@
 #include "platform/PageRecording.h"
 #include "platform/PrintDocument.h"
 #include "platform/StrokeGeometry.h"
+#include "platform/SvgTextLayer.h"
 #include "platform/TextRender.h"
 #include "platform/Utf8.h"
 
@@ -429,6 +430,20 @@ TEST(Utf8, AppendedCharactersDecodeBackOrBecomeTheReplacement) {
     EXPECT_EQ(NextCodePoint(text, pos), c.decoded) << std::hex << static_cast<std::uint32_t>(c.c);
     EXPECT_EQ(pos, text.size());
   }
+}
+
+TEST(XmlText, EscapesMarkupAndDropsWhatXmlForbids) {
+  struct Case {
+    const char* text;
+    const char* xml;
+  };
+  const Case cases[] = {{"x < y & z", "x &lt; y &amp; z"},
+                        {"\"quoted\" >", "&quot;quoted&quot; &gt;"},
+                        {"bell\x07 and nul", "bell and nul"},
+                        {"tab\tkept", "tab\tkept"},
+                        {"caf\xE9", "caf\xC3\xA9"},
+                        {"\xEF\xBF\xBE", ""}};
+  for (const Case& c : cases) EXPECT_EQ(XmlText(c.text), c.xml) << c.text;
 }
 
 }  // namespace

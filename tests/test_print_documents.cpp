@@ -297,6 +297,7 @@ TEST_F(PrintDocuments, PostScriptAndSvgAreWrittenAndValid) {
   const std::string svg = PathOf("job.Svg");
   printer.BeginDoc(svg);
   DrawLinesAndText(printer.Canvas(), pmCopy, "Only page");
+  printer.Canvas().TextOut(20, 160, "x < y & z");
   EXPECT_THROW(printer.NewPage(), EPrinterError) << "an SVG document holds one page";
   EXPECT_TRUE(printer.Printing());
   printer.EndDoc();
@@ -306,6 +307,9 @@ TEST_F(PrintDocuments, PostScriptAndSvgAreWrittenAndValid) {
   EXPECT_NE(xml.find("<svg"), std::string::npos);
   EXPECT_NE(xml.find("width=\"612pt\" height=\"792pt\""), std::string::npos);
   EXPECT_NE(xml.find("<use xlink:href=\"#glyph"), std::string::npos) << "the glyphs drawn";
+  EXPECT_NE(xml.find(">Only page</text>"), std::string::npos) << "the text searchable";
+  EXPECT_LT(xml.find(">Only page</text>"), xml.rfind("</svg>"));
+  EXPECT_NE(xml.find(">x &lt; y &amp; z</text>"), std::string::npos) << "markup escaped";
 }
 
 TEST_F(PrintDocuments, TwoPagesInOneDocumentHoldOnlyTheCurrentPage) {
