@@ -439,7 +439,7 @@ TEST(XmlText, EscapesMarkupAndDropsWhatXmlForbids) {
   };
   const Case cases[] = {{"x < y & z", "x &lt; y &amp; z"},
                         {"\"quoted\" >", "&quot;quoted&quot; &gt;"},
-                        {"bell\x07 and nul", "bell and nul"},
+                        {"bell\x07 dropped", "bell dropped"},
                         {"tab\tkept", "tab\tkept"},
                         {"caf\xE9", "caf\xC3\xA9"},
                         {"\xEF\xBF\xBE", ""}};
