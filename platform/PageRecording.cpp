@@ -240,10 +240,12 @@ void PageRecording::Fill(const Rect64& box, std::uint32_t rgb, const TRect& clip
   AddBox(box, rgb, clip);
 }
 
+// Kept back like an end pixel: a pixel set at the end of a line (as after
+// each point of a plotted curve) is mostly drawn over by the next line.
 void PageRecording::Pixel(Point64 at, std::uint32_t rgb, const TRect& clip) {
   if (!Counted()) return;
   FlushEndPixel();
-  AddBox({at.X, at.Y, at.X + 1, at.Y + 1}, rgb, clip);
+  if (InsideRect(clip, at)) endPixel_ = {true, at, rgb, clip};
 }
 
 void PageRecording::Text(RealisedFont& font, std::string_view text, const TextPaint& paint) {
@@ -323,8 +325,10 @@ void PageRecording::Copy(const Rect64& dest, TCopyMode mode, const Surface& page
   NewOp(Kind::Image, Style{}, clip, images_.size() - 1).count = 1;
 }
 
+void PageRecording::Complete() { FlushEndPixel(); }
+
 void PageRecording::Replay(RecordingVisitor& visitor) {
-  FlushEndPixel();
+  Complete();
   if (rasterOnly_) return;
   const TRect* clip = nullptr;
   for (const Op& op : ops_) {

@@ -88,8 +88,10 @@ class PageRecording final : public TDrawingRecorder {
   bool RasterOnly() const { return rasterOnly_; }
   std::uint64_t Operations() const { return operations_; }
   std::size_t Bytes() const { return bytes_; }
-  // Ends the page's recording (a pending end pixel is kept) and passes it
-  // to the visitor in drawing order.
+  // Ends the page's recording: a pixel still held back is kept. Keeping it
+  // may still leave the page to the raster, so writers call this first.
+  void Complete();
+  // Completes the recording and passes it to the visitor in drawing order.
   void Replay(RecordingVisitor& visitor);
 
  private:

@@ -162,6 +162,7 @@ void PrintDocument::WritePage(PageRecording& recording, Surface& raster) {
   cairo_save(d.cr);
   // User space in printer pixels.
   cairo_scale(d.cr, 72.0 / d.page.dpiX, 72.0 / d.page.dpiY);
+  recording.Complete();
   if (recording.RasterOnly()) {
     ShowRasterPage(d.cr, raster);
   } else {

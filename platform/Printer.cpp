@@ -174,16 +174,24 @@ void TPrinter::DropDocument() {
 
 void TPrinter::NewPage() {
   if (!printing_) throw EPrinterError("Printer: NewPage without a print job");
-  if (document_) {
-    if (document_->Format() == TDocumentFormat::Svg) {
-      throw EPrinterError("Printer: " + documentPath_ + ": an SVG document holds one page");
-    }
-    WriteCurrentPage();
-    // The written page goes before the next one is made.
-    pages_.clear();
-    ++writtenPages_;
+  if (!document_) {
+    pages_.push_back(BlankPage(PageWidth(), PageHeight()));
+    return;
   }
-  pages_.push_back(BlankPage(PageWidth(), PageHeight()));
+  if (document_->Format() == TDocumentFormat::Svg) {
+    throw EPrinterError("Printer: " + documentPath_ + ": an SVG document holds one page");
+  }
+  WriteCurrentPage();
+  // The written page goes before the next one is made; a job that cannot
+  // make it ends, as it has no page to draw on.
+  pages_.clear();
+  ++writtenPages_;
+  try {
+    pages_.push_back(BlankPage(PageWidth(), PageHeight()));
+  } catch (...) {
+    DropDocument();
+    throw;
+  }
 }
 
 void TPrinter::EndDoc() {

@@ -144,18 +144,23 @@ TEST(PageRecording, EndPixelsAreKeptOnlyWhereNoLineDrawsOverThem) {
   struct Case {
     const char* name;
     TColor endColor;
+    bool asPixel;   // set by a separate pixel call, as PlotLastPixel does
     bool moveAway;  // a last line elsewhere, leaving the chain's end open
     std::size_t endBoxes;
   };
-  const Case cases[] = {{"end pixels of the pen's colour", clBlack, false, 1},
-                        {"end pixels of another colour", clRed, false, 1},
-                        {"an open end before a move", clRed, true, 2}};
+  const Case cases[] = {{"end pixels of the pen's colour", clBlack, false, false, 1},
+                        {"end pixels of another colour", clRed, false, false, 1},
+                        {"pixels set after each line", clRed, true, false, 1},
+                        {"an open end before a move", clRed, false, true, 2}};
   for (const Case& c : cases) {
     PageRecording recording;
     const TPen pen = MakePen();
     const std::uint32_t end = c.endColor;
     const auto chain = [](int i) { return Point64{i * 2, 10 + i % 2}; };
-    for (int i = 0; i < 50; ++i) recording.Line(chain(i), chain(i + 1), pen, 0, kClip, &end);
+    for (int i = 0; i < 50; ++i) {
+      recording.Line(chain(i), chain(i + 1), pen, 0, kClip, c.asPixel ? nullptr : &end);
+      if (c.asPixel) recording.Pixel(chain(i + 1), end, kClip);
+    }
     if (c.moveAway) recording.Line({200, 200}, {210, 200}, pen, 0, kClip, &end);
     const Replayed r = Replay(recording);
     std::size_t boxes = 0;
