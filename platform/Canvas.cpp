@@ -169,7 +169,9 @@ void TCanvas::ResolveLineState() {
   const TRect clip = EffectiveClipOf(d);
   line_.epoch = DeviceEpoch();
   line_.penRevision = pen_.Revision();
-  line_.usable = d.surface != nullptr && !clip.IsEmpty() && KeepsDeviceState() && IsPlainThinPen(pen_);
+  // A recorded canvas reports every line, so it never steps inline.
+  line_.usable = d.surface != nullptr && !clip.IsEmpty() && KeepsDeviceState() && IsPlainThinPen(pen_) &&
+                 recorder_ == nullptr;
   if (!line_.usable) return;
   line_.pixels = d.surface->Row(0);
   line_.stride = d.surface->Width();

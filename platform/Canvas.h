@@ -154,7 +154,10 @@ class TCanvas : public TPersistent {
   virtual void AfterDrawing() {}
   // Every drawing operation is also reported to the recorder while one is
   // set (the printer's, for documents). Null: nothing is reported.
-  void SetRecorder(TDrawingRecorder* recorder) { recorder_ = recorder; }
+  void SetRecorder(TDrawingRecorder* recorder) {
+    recorder_ = recorder;
+    line_.epoch = LineState::kUnresolved;
+  }
 
  private:
   // What a plain one-pixel line needs, resolved from the device, the clip
