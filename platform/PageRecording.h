@@ -86,7 +86,6 @@ class PageRecording final : public TDrawingRecorder {
   void Clear();
   // The page is to be written as its raster image.
   bool RasterOnly() const { return rasterOnly_; }
-  std::uint64_t Operations() const { return operations_; }
   std::size_t Bytes() const { return bytes_; }
   // Ends the page's recording: a pixel still held back is kept. Keeping it
   // may still leave the page to the raster, so writers call this first.

@@ -110,7 +110,6 @@ struct PrintDocument::Impl {
   std::vector<std::uint8_t> buffer;
   std::string failure;  // the first failed write
   bool discarding = false;
-  int pages = 0;
   std::optional<SvgTextLayer> svgText;  // SVG documents only
   // Destroyed after the surface, whose fonts refer to them.
   CairoFaces faces;
@@ -150,11 +149,7 @@ PrintDocument::PrintDocument(const std::string& path, TDocumentFormat format, co
 
 PrintDocument::~PrintDocument() = default;
 
-const std::string& PrintDocument::Path() const { return impl_->file.Path(); }
-
 TDocumentFormat PrintDocument::Format() const { return impl_->format; }
-
-int PrintDocument::Pages() const { return impl_->pages; }
 
 void PrintDocument::WritePage(PageRecording& recording, Surface& raster) {
   Impl& d = *impl_;
@@ -171,7 +166,6 @@ void PrintDocument::WritePage(PageRecording& recording, Surface& raster) {
   }
   cairo_restore(d.cr);
   d.Check();
-  ++d.pages;
 }
 
 void PrintDocument::Finish() {

@@ -42,10 +42,7 @@ class PrintDocument {
   PrintDocument(const PrintDocument&) = delete;
   PrintDocument& operator=(const PrintDocument&) = delete;
 
-  const std::string& Path() const;
   TDocumentFormat Format() const;
-  // Pages written so far.
-  int Pages() const;
 
   // Writes a page from its recording, or from the raster page when the
   // recording gave up (the raster's storage is lent to the writer during
