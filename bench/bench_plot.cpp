@@ -7,13 +7,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <fstream>
 #include <random>
-#include <string>
 #include <vector>
 
 #include "Peers.h"
+#include "ProcessMemory.h"
 #include "core/Pelkgraph.h"
 #include "platform/Forms.h"
 
@@ -146,24 +144,6 @@ void BM_Cairo(benchmark::State& state) {
 }
 BENCHMARK(BM_Cairo)->Unit(benchmark::kMillisecond);
 
-// A field of /proc/self/status in KiB, or -1.
-long StatusKiB(const std::string& field) {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind(field + ":", 0) == 0) return std::strtol(line.c_str() + field.size() + 1, nullptr, 10);
-  }
-  return -1;
-}
-
-// Resets the peak resident size to the current one (Linux 4.0 and later).
-bool ResetPeakMemory() {
-  std::ofstream clear("/proc/self/clear_refs");
-  clear << "5";
-  clear.flush();
-  return static_cast<bool>(clear);
-}
-
 // Peak memory growth while plotting state.range(0) points of a walk that
 // is generated on the fly and never stored.
 void BM_PeakMemory(benchmark::State& state) {
@@ -171,8 +151,8 @@ void BM_PeakMemory(benchmark::State& state) {
   const float spread = 4.0f * std::sqrt(static_cast<float>(points));
   Scene scene(0.0f, static_cast<float>(points), -spread, spread);
   TPelkgraph& g = scene.graph;
-  const bool reset = ResetPeakMemory();
-  const long before = StatusKiB("VmHWM");
+  const bool reset = bench::ResetPeakMemory();
+  const long before = bench::StatusKiB("VmHWM");
   for (auto _ : state) {
     std::minstd_rand rng(7);
     std::uniform_real_distribution<float> step(-1.0f, 1.0f);
@@ -183,7 +163,7 @@ void BM_PeakMemory(benchmark::State& state) {
       g.LineScaledTo(static_cast<float>(i), y);
     }
   }
-  const long after = StatusKiB("VmHWM");
+  const long after = bench::StatusKiB("VmHWM");
   state.counters["peak_KiB"] = static_cast<double>(after);
   state.counters["peak_growth_KiB"] = reset ? static_cast<double>(after - before) : -1.0;
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * points);

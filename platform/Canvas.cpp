@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/DrawingRecorder.h"
 #include "platform/LineRaster.h"
 #include "platform/RasterOps.h"
 #include "platform/Screen.h"
@@ -168,7 +169,9 @@ void TCanvas::ResolveLineState() {
   const TRect clip = EffectiveClipOf(d);
   line_.epoch = DeviceEpoch();
   line_.penRevision = pen_.Revision();
-  line_.usable = d.surface != nullptr && !clip.IsEmpty() && KeepsDeviceState() && IsPlainThinPen(pen_);
+  // A recorded canvas reports every line, so it never steps inline.
+  line_.usable = d.surface != nullptr && !clip.IsEmpty() && KeepsDeviceState() && IsPlainThinPen(pen_) &&
+                 recorder_ == nullptr;
   if (!line_.usable) return;
   line_.pixels = d.surface->Row(0);
   line_.stride = d.surface->Width();
@@ -198,9 +201,15 @@ void TCanvas::DrawLineTo(int x, int y, const TColor* endColor) {
   if (d.surface != nullptr) {
     const TRect clip = EffectiveClipOf(d);
     const std::int64_t x1 = std::int64_t{x} + d.origin.X, y1 = std::int64_t{y} + d.origin.Y;
-    if (pixels != 0 || pen_.Width() > 1) RasteriseLine(d, clip, from, to, static_cast<int>(pixelsBefore % kDashPeriod));
+    const int phase = static_cast<int>(pixelsBefore % kDashPeriod);
+    if (pixels != 0 || pen_.Width() > 1) RasteriseLine(d, clip, from, to, phase);
+    const std::uint32_t endRGB = endColor != nullptr ? ColorToRGB(*endColor) : 0;
     if (endColor != nullptr && Inside(clip, x1, y1)) {
-      d.surface->Set(static_cast<int>(x1), static_cast<int>(y1), ColorToRGB(*endColor));
+      d.surface->Set(static_cast<int>(x1), static_cast<int>(y1), endRGB);
+    }
+    if (recorder_ != nullptr && !clip.IsEmpty()) {
+      recorder_->Line({std::int64_t{from.X} + d.origin.X, std::int64_t{from.Y} + d.origin.Y}, {x1, y1}, pen_, phase,
+                      clip, endColor != nullptr ? &endRGB : nullptr);
     }
   }
   AfterDrawing();
@@ -243,6 +252,12 @@ void TCanvas::VerticalLines(std::span<const int> xs, int yFrom, int yTo) {
         }
       });
     }
+    if (recorder_ != nullptr) {
+      for (int x : xs) {
+        const std::int64_t sx = std::int64_t{x} + o.X;
+        recorder_->Line({sx, std::int64_t{yFrom} + o.Y}, {sx, std::int64_t{yTo} + o.Y}, pen_, 0, clip, nullptr);
+      }
+    }
   }
   AfterDrawing();
 }
@@ -275,6 +290,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
         }
       });
     }
+    if (recorder_ != nullptr) recorder_->Rectangle({box.left, box.top, box.right, box.bottom}, pen_, brush_, clip);
   }
   AfterDrawing();
 }
@@ -294,6 +310,9 @@ void TCanvas::FillRect(const TRect& rect) {
       s->Fill(op.pen);
     } else if (!clip.IsEmpty() && !box.Empty()) {
       FillBox(*s, clip, box, op);
+    }
+    if (recorder_ != nullptr && !clip.IsEmpty() && !box.Empty()) {
+      recorder_->Fill({box.left, box.top, box.right, box.bottom}, op.pen, clip);
     }
   }
   AfterDrawing();
@@ -315,8 +334,10 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
   if (Surface* s = d.surface) {
     const TPoint o = d.origin;
     const std::int64_t px = std::int64_t{x} + o.X, py = std::int64_t{y} + o.Y;
-    if (Inside(EffectiveClipOf(d), px, py)) {
+    const TRect clip = EffectiveClipOf(d);
+    if (Inside(clip, px, py)) {
       s->Set(static_cast<int>(px), static_cast<int>(py), ColorToRGB(color));
+      if (recorder_ != nullptr) recorder_->Pixel({px, py}, ColorToRGB(color), clip);
     }
   }
   AfterDrawing();

@@ -19,6 +19,7 @@
 namespace pelk {
 
 class TBitmap;
+class TDrawingRecorder;
 
 class TCanvas : public TPersistent {
  public:
@@ -151,6 +152,12 @@ class TCanvas : public TPersistent {
   virtual void BeforeDrawing() {}
   // Called after the canvas drew on its surface (for a window's presentation).
   virtual void AfterDrawing() {}
+  // Every drawing operation is also reported to the recorder while one is
+  // set (the printer's, for documents). Null: nothing is reported.
+  void SetRecorder(TDrawingRecorder* recorder) {
+    recorder_ = recorder;
+    line_.epoch = LineState::kUnresolved;
+  }
 
  private:
   // What a plain one-pixel line needs, resolved from the device, the clip
@@ -196,6 +203,7 @@ class TCanvas : public TPersistent {
   HFONT ownFont_ = 0;       // the canvas font realised as a handle
   HFONT selectedFont_ = 0;  // the font text is drawn with
   bool fontValid_ = false;
+  TDrawingRecorder* recorder_ = nullptr;
 };
 
 // A step of a pixel or none with both ends inside the clip: the start pixel

@@ -2,6 +2,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Blit.h"
 #include "platform/Canvas.h"
+#include "platform/DrawingRecorder.h"
 
 namespace pelk {
 
@@ -13,7 +14,9 @@ void TCanvas::Draw(int x, int y, TBitmap& source) {
     const std::int64_t left = std::int64_t{x} + o.X, top = std::int64_t{y} + o.Y;
     const Rect64 dest{left, top, left + source.Width(), top + source.Height()};
     const Rect64 whole{0, 0, source.Width(), source.Height()};
-    StretchBlit(*s, EffectiveClipOf(d), dest, source.Pixels(), whole, copyMode_, ColorToRGB(brush_.Color()));
+    const TRect clip = EffectiveClipOf(d);
+    StretchBlit(*s, clip, dest, source.Pixels(), whole, copyMode_, ColorToRGB(brush_.Color()));
+    if (recorder_ != nullptr && !clip.IsEmpty()) recorder_->Copy(dest, copyMode_, *s, clip);
   }
   AfterDrawing();
 }
@@ -31,7 +34,9 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas& source, const TRect& sourceRe
                         std::int64_t{dest.Right} + o.X, std::int64_t{dest.Bottom} + o.Y};
     const Rect64 r{std::int64_t{sourceRect.Left} + so.X, std::int64_t{sourceRect.Top} + so.Y,
                    std::int64_t{sourceRect.Right} + so.X, std::int64_t{sourceRect.Bottom} + so.Y};
-    StretchBlit(*s, EffectiveClipOf(d), target, *from, r, copyMode_, ColorToRGB(brush_.Color()));
+    const TRect clip = EffectiveClipOf(d);
+    StretchBlit(*s, clip, target, *from, r, copyMode_, ColorToRGB(brush_.Color()));
+    if (recorder_ != nullptr && !clip.IsEmpty()) recorder_->Copy(target, copyMode_, *s, clip);
   }
   AfterDrawing();
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/Canvas.h"
+#include "platform/DrawingRecorder.h"
 #include "platform/FontEngine.h"
 #include "platform/TextRender.h"
 
@@ -90,6 +91,7 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
     paint.clip = ToPixelBox(EffectiveClipOf(d));
     FontEngine::Instance().WithFont(logFont, [&](RealisedFont& font) {
       DrawTextRun(*surface, font, text, paint);
+      if (recorder_ != nullptr && !paint.clip.IsEmpty()) recorder_->Text(font, text, paint);
     });
   }
   AfterDrawing();

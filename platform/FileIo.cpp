@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "platform/Errors.h"
 
@@ -19,62 +20,57 @@ namespace {
   throw EFileError(path, std::string(step) + ": " + std::strerror(error));
 }
 
-// Closes the descriptor and removes the temporary unless released.
-class TempFile {
- public:
-  TempFile(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
-  ~TempFile() {
-    if (fd_ >= 0) ::close(fd_);
-    if (!name_.empty()) ::unlink(name_.c_str());
-  }
-  TempFile(const TempFile&) = delete;
-  TempFile& operator=(const TempFile&) = delete;
-  int fd() const { return fd_; }
-  const std::string& name() const { return name_; }
-  // Closes the descriptor; returns 0 or the error number.
-  int Close() {
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0 ? 0 : errno;
-  }
-  void Keep() { name_.clear(); }
+}  // namespace
 
- private:
-  int fd_;
-  std::string name_;
-};
-
-TempFile CreateTempBeside(const std::string& path) {
+ReplacingFile::ReplacingFile(std::string path) : path_(std::move(path)) {
+  if (path_.empty()) Fail(path_, "cannot create", ENOENT);
   static std::atomic<unsigned> counter{0};
-  const std::filesystem::path target(path);
+  const std::filesystem::path target(path_);
   // Appended piece by piece: GCC 12 misreports chained string + as overlapping.
   std::string stem(".");
   stem.append(target.filename().string()).append(".tmp").append(std::to_string(::getpid())).append("-");
   for (int attempt = 0;; ++attempt) {
-    const std::string name = (target.parent_path() / (stem + std::to_string(counter++))).string();
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) return TempFile(fd, name);
-    if (errno != EEXIST || attempt >= 100) Fail(path, "cannot create", errno);
+    std::string name = (target.parent_path() / (stem + std::to_string(counter++))).string();
+    fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd_ >= 0) {
+      tempName_ = std::move(name);
+      return;
+    }
+    if (errno != EEXIST || attempt >= 100) Fail(path_, "cannot create", errno);
   }
 }
 
-}  // namespace
+ReplacingFile::~ReplacingFile() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!tempName_.empty()) ::unlink(tempName_.c_str());
+}
 
-void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
-  if (path.empty()) Fail(path, "cannot create", ENOENT);
-  TempFile temp = CreateTempBeside(path);
+void ReplacingFile::Write(std::span<const std::uint8_t> bytes) {
+  if (fd_ < 0) Fail(path_, "cannot write", EBADF);
   std::size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = ::write(temp.fd(), bytes.data() + done, bytes.size() - done);
+    const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      Fail(path, "cannot write", errno);
+      Fail(path_, "cannot write", errno);
     }
     done += static_cast<std::size_t>(n);
   }
-  if (const int error = temp.Close()) Fail(path, "cannot write", error);
-  if (::rename(temp.name().c_str(), path.c_str()) != 0) Fail(path, "cannot replace", errno);
-  temp.Keep();
+}
+
+void ReplacingFile::Commit() {
+  if (fd_ < 0) Fail(path_, "cannot write", EBADF);
+  const int closed = ::close(fd_);
+  fd_ = -1;
+  if (closed != 0) Fail(path_, "cannot write", errno);
+  if (::rename(tempName_.c_str(), path_.c_str()) != 0) Fail(path_, "cannot replace", errno);
+  tempName_.clear();
+}
+
+void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  ReplacingFile file(path);
+  file.Write(bytes);
+  file.Commit();
 }
 
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {

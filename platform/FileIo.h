@@ -8,6 +8,28 @@
 
 namespace pelk {
 
+// A file written under a temporary name beside its target and renamed over
+// the target by Commit, so the target changes only once the whole content
+// is in place. Without Commit (a failure, an abandoned job) the temporary is
+// removed and an existing target stays as it was. Errors throw EFileError
+// naming the target and the reason.
+class ReplacingFile {
+ public:
+  explicit ReplacingFile(std::string path);
+  ~ReplacingFile();
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+  const std::string& Path() const { return path_; }
+  void Write(std::span<const std::uint8_t> bytes);
+  void Commit();
+
+ private:
+  std::string path_;
+  std::string tempName_;  // empty once committed
+  int fd_ = -1;
+};
+
 // Writes the bytes to a temporary file beside path and renames it over path,
 // so a failure leaves an existing file unchanged and no temporary behind.
 // Throws EFileError naming path and the reason.

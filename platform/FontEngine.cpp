@@ -69,6 +69,7 @@ const FontEngine::FaceChoice& FontEngine::ChooseFace(const std::string& family, 
     if (!match) continue;
     choice.face = OpenFace(match->path, match->index);
     if (choice.face == nullptr) continue;
+    choice.file = *match;
     choice.embolden = bold && !FaceIsBold(choice.face);
     choice.oblique = italic && !FaceIsItalic(choice.face);
     break;
@@ -87,7 +88,7 @@ RealisedFont& FontEngine::Realise(const LogFont& logFont) {
   if (found == fonts_.end()) {
     if (fonts_.size() >= kMaxRealisedFonts) fonts_.clear();
     const FaceChoice& face = ChooseFace(logFont.FaceName, bold, logFont.Italic);
-    auto font = std::make_unique<RealisedFont>(face.face, logFont.Height, face.embolden, face.oblique);
+    auto font = std::make_unique<RealisedFont>(face.face, logFont.Height, face.embolden, face.oblique, face.file);
     found = fonts_.emplace(std::move(key), std::move(font)).first;
   }
   lastKey_ = &found->first;

@@ -48,6 +48,7 @@ class FontEngine {
   // The face chosen for a family and style, and the style it must fake.
   struct FaceChoice {
     FT_FaceRec_* face = nullptr;
+    FontFileMatch file;
     bool embolden = false;
     bool oblique = false;
   };

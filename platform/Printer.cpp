@@ -6,6 +6,8 @@
 
 #include "platform/Arith.h"
 #include "platform/Errors.h"
+#include "platform/PageRecording.h"
+#include "platform/PrintDocument.h"
 
 namespace pelk {
 
@@ -17,6 +19,10 @@ constexpr double kMaxPaperInches = 100.0;  // per side
 // before anything is allocated.
 constexpr std::int64_t kMaxPagePixels = std::int64_t{1} << 30;
 constexpr TColor kPaperColor = 0xFFFFFF;
+// Resolutions and page sides (pixels) a document can be written at.
+constexpr int kMinDocumentResolution = 72;
+constexpr int kMaxDocumentResolution = 1200;
+constexpr int kMaxDocumentPixels = 32767;
 
 // Pixels across a paper side at a resolution.
 std::int64_t PageExtent(double inches, int dpi) { return Round(inches * dpi); }
@@ -70,6 +76,8 @@ TCanvas::DeviceView TPrinterCanvas::Device() {
   return {page, {}, page ? page->Bounds() : TRect{0, 0, printer_.PageWidth(), printer_.PageHeight()}};
 }
 
+void TPrinterCanvas::RecordInto(PageRecording* recording) { SetRecorder(recording); }
+
 int TPrinterCanvas::PixelsPerInch() const { return printer_.ResolutionY(); }
 
 int TPrinterCanvas::PixelsPerInchX() const { return printer_.ResolutionX(); }
@@ -82,15 +90,23 @@ void TPrinterCanvas::BeforeDrawing() {
 
 TPrinter::TPrinter() : canvas_(std::make_unique<TPrinterCanvas>(*this)) {}
 
-TPrinter::~TPrinter() = default;
+TPrinter::~TPrinter() { canvas_->RecordInto(nullptr); }
 
 int TPrinter::PageWidth() const { return static_cast<int>(PageExtent(paperWidth_, dpiX_)); }
 
 int TPrinter::PageHeight() const { return static_cast<int>(PageExtent(paperHeight_, dpiY_)); }
 
-void TPrinter::BeginDoc() {
-  if (printing_) throw EPrinterError("Printer: BeginDoc while a print job is running");
+const Surface& TPrinter::Page(int index) const {
+  if (index < writtenPages_ || index >= PageCount()) {
+    throw EPrinterError("Printer: page " + std::to_string(index) + " is not held" +
+                        (index >= 0 && index < writtenPages_ ? " (written to " + documentPath_ + ")" : ""));
+  }
+  return *pages_[static_cast<std::size_t>(index - writtenPages_)];
+}
+
+void TPrinter::StartJob() {
   pages_.clear();
+  writtenPages_ = 0;
   aborted_ = false;
   pages_.push_back(BlankPage(PageWidth(), PageHeight()));
   printing_ = true;
@@ -103,19 +119,99 @@ void TPrinter::BeginDoc() {
   canvas.MoveTo(0, 0);
 }
 
+void TPrinter::BeginDoc() {
+  if (printing_) throw EPrinterError("Printer: BeginDoc while a print job is running");
+  DropDocument();
+  documentPath_.clear();
+  StartJob();
+}
+
+void TPrinter::BeginDoc(const std::string& path) {
+  if (printing_) throw EPrinterError("Printer: BeginDoc while a print job is running");
+  const std::optional<TDocumentFormat> format = DocumentFormatOf(path);
+  if (!format) {
+    throw EPrinterError("Printer: " + path + ": unknown document type (the name must end in .pdf, .ps or .svg)");
+  }
+  const auto inRange = [](int dpi) { return dpi >= kMinDocumentResolution && dpi <= kMaxDocumentResolution; };
+  if (!inRange(dpiX_) || !inRange(dpiY_)) {
+    throw EPrinterError("Printer: " + path + ": a document needs a resolution of " +
+                        std::to_string(kMinDocumentResolution) + " to " + std::to_string(kMaxDocumentResolution) +
+                        " dpi, not " + std::to_string(dpiX_) + " x " + std::to_string(dpiY_));
+  }
+  if (PageWidth() > kMaxDocumentPixels || PageHeight() > kMaxDocumentPixels) {
+    throw EPrinterError("Printer: " + path + ": a document page may be at most " +
+                        std::to_string(kMaxDocumentPixels) + " pixels on a side");
+  }
+  DropDocument();
+  documentPath_.clear();
+  // Releases the last job's pages before the new job needs its own.
+  pages_.clear();
+  document_ = std::make_unique<PrintDocument>(path, *format, DocumentPage{PageWidth(), PageHeight(), dpiX_, dpiY_},
+                                              Title);
+  documentPath_ = path;
+  if (!recording_) recording_ = std::make_unique<PageRecording>();
+  recording_->Clear();
+  StartJob();
+  canvas_->RecordInto(recording_.get());
+}
+
+void TPrinter::WriteCurrentPage() {
+  try {
+    document_->WritePage(*recording_, *pages_.back());
+  } catch (...) {
+    DropDocument();
+    throw;
+  }
+  recording_->Clear();
+}
+
+void TPrinter::DropDocument() {
+  canvas_->RecordInto(nullptr);
+  document_.reset();
+  if (recording_) recording_->Clear();
+  printing_ = false;
+}
+
 void TPrinter::NewPage() {
   if (!printing_) throw EPrinterError("Printer: NewPage without a print job");
-  pages_.push_back(BlankPage(PageWidth(), PageHeight()));
+  if (!document_) {
+    pages_.push_back(BlankPage(PageWidth(), PageHeight()));
+    return;
+  }
+  if (document_->Format() == TDocumentFormat::Svg) {
+    throw EPrinterError("Printer: " + documentPath_ + ": an SVG document holds one page");
+  }
+  WriteCurrentPage();
+  // The written page goes before the next one is made; a job that cannot
+  // make it ends, as it has no page to draw on.
+  pages_.clear();
+  ++writtenPages_;
+  try {
+    pages_.push_back(BlankPage(PageWidth(), PageHeight()));
+  } catch (...) {
+    DropDocument();
+    throw;
+  }
 }
 
 void TPrinter::EndDoc() {
   if (!printing_) throw EPrinterError("Printer: EndDoc without a print job");
+  if (document_) {
+    WriteCurrentPage();
+    try {
+      document_->Finish();
+    } catch (...) {
+      DropDocument();
+      throw;
+    }
+    DropDocument();
+  }
   printing_ = false;
 }
 
 void TPrinter::Abort() {
   if (!printing_) return;  // nothing to abort; pages of a finished job stay
-  printing_ = false;
+  DropDocument();
   aborted_ = true;
   pages_.clear();
 }
@@ -125,6 +221,15 @@ void TPrinter::SetResolution(int dpiX, int dpiY) {
   CheckPageSettings(dpiX, dpiY, paperWidth_, paperHeight_);
   dpiX_ = dpiX;
   dpiY_ = dpiY;
+}
+
+void TPrinter::SetPaperSize(TPaperSize paper) {
+  constexpr double kMillimetresPerInch = 25.4;
+  if (paper == TPaperSize::A4) {
+    SetPaperSize(210.0 / kMillimetresPerInch, 297.0 / kMillimetresPerInch);
+  } else {
+    SetPaperSize(8.5, 11.0);
+  }
 }
 
 void TPrinter::SetPaperSize(double widthInches, double heightInches) {

@@ -1,7 +1,9 @@
-// The global printer: print jobs of pages held in memory at a set resolution
-// and paper size, drawn through the printer's canvas.
+// The global printer: print jobs of pages at a set resolution and paper
+// size, drawn through the printer's canvas, held in memory or written to a
+// PDF, PostScript or SVG document.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,12 +14,19 @@
 namespace pelk {
 
 class TPrinter;
+class PageRecording;
+class PrintDocument;
+
+// Named paper sizes: Letter 8.5 x 11 in, A4 210 x 297 mm.
+enum class TPaperSize : std::uint8_t { Letter, A4 };
 
 // Draws on the printer's current page; drawing outside a print job throws
 // EPrinterError. Its font is realised at the printer's resolution.
 class TPrinterCanvas : public TCanvas {
  public:
   explicit TPrinterCanvas(TPrinter& printer);
+  // Reports every drawing operation to the recording too; null stops it.
+  void RecordInto(PageRecording* recording);
   DeviceView Device() override;
   int PixelsPerInch() const override;
   int PixelsPerInchX() const override;
@@ -39,13 +48,26 @@ class TPrinter {
   // GetDeviceCaps.
   HDC Handle() { return canvas_.get(); }
 
-  // Starts a job with one empty (white) page. Throws if a job is running.
+  // Starts a job with one empty (white) page, its pages held in memory.
+  // Throws if a job is running.
   void BeginDoc();
-  // Adds a new empty page. Throws outside a job.
+  // Starts a job whose pages are written to the document at `path`, as PDF,
+  // PostScript or SVG by its extension (any case). Each finished page is
+  // written at NewPage and EndDoc, and only the page being drawn is held.
+  // The document is written beside its target and renamed over it at
+  // EndDoc; a failed or aborted job leaves an existing file untouched.
+  // Throws EPrinterError naming the file for an unknown extension, a
+  // resolution outside 72 to 1200 dpi, or a file that cannot be created.
+  void BeginDoc(const std::string& path);
+  // Adds a new empty page, writing the finished one to the document. Throws
+  // outside a job, and for a second page of an SVG document (SVG holds
+  // one). A failed write ends the job and throws, naming the file.
   void NewPage();
-  // Ends the job; the pages stay readable until the next BeginDoc.
+  // Ends the job; the document is completed and renamed into place. The
+  // pages held stay readable until the next BeginDoc. A failed write ends
+  // the job all the same and throws, naming the file.
   void EndDoc();
-  // Ends the job and discards its pages.
+  // Ends the job and discards its pages; a document is not written.
   void Abort();
   bool Printing() const { return printing_; }
   bool Aborted() const { return aborted_; }
@@ -56,20 +78,35 @@ class TPrinter {
   // are refused (EPrinterError) during a job.
   void SetResolution(int dpiX, int dpiY);
   void SetPaperSize(double widthInches, double heightInches);
+  void SetPaperSize(TPaperSize paper);
   int ResolutionX() const { return dpiX_; }
   int ResolutionY() const { return dpiY_; }
   int PageWidth() const;
   int PageHeight() const;
-  int PageNumber() const { return static_cast<int>(pages_.size()); }
+  int PageNumber() const { return PageCount(); }
 
-  // Pages of the running or last job.
-  int PageCount() const { return static_cast<int>(pages_.size()); }
-  const Surface& Page(int index) const { return *pages_.at(static_cast<std::size_t>(index)); }
+  // The document of the running or last job; empty for pages in memory.
+  const std::string& DocumentPath() const { return documentPath_; }
+  // Pages of the running or last job. A job with a document holds only its
+  // newest page; asking for an earlier one throws EPrinterError.
+  int PageCount() const { return writtenPages_ + static_cast<int>(pages_.size()); }
+  const Surface& Page(int index) const;
   Surface* CurrentPage() { return pages_.empty() || !printing_ ? nullptr : pages_.back().get(); }
 
  private:
+  // Starts a job: a fresh device context and one blank page.
+  void StartJob();
+  // Writes the page being drawn to the document and lets it go.
+  void WriteCurrentPage();
+  // Ends a job whose document failed; nothing is written.
+  void DropDocument();
+
   std::unique_ptr<TPrinterCanvas> canvas_;
   std::vector<std::unique_ptr<Surface>> pages_;
+  int writtenPages_ = 0;  // pages of the job already written and let go
+  std::string documentPath_;
+  std::unique_ptr<PrintDocument> document_;
+  std::unique_ptr<PageRecording> recording_;
   bool printing_ = false;
   bool aborted_ = false;
   int dpiX_ = 300;

@@ -60,8 +60,8 @@ void CopyCoverage(const FT_Bitmap& bitmap, Glyph& glyph) {
 
 }  // namespace
 
-RealisedFont::RealisedFont(FT_FaceRec_* face, int logicalHeight, bool embolden, bool oblique)
-    : embolden_(embolden), oblique_(oblique) {
+RealisedFont::RealisedFont(FT_FaceRec_* face, int logicalHeight, bool embolden, bool oblique, FontFileMatch source)
+    : source_(std::move(source)), embolden_(embolden), oblique_(oblique) {
   if (face == nullptr || !FT_IS_SCALABLE(face) || face->units_per_EM == 0) return;
   const CellUnits cell = CellUnitsOf(face);
   emPixels_ = EmPixelsForHeight(logicalHeight, face->units_per_EM, cell.ascent + cell.descent);
@@ -107,6 +107,10 @@ void RealisedFont::ScaleDecorations() {
 
 std::string RealisedFont::FamilyName() const {
   return face_ != nullptr && face_->family_name != nullptr ? face_->family_name : "";
+}
+
+unsigned RealisedFont::GlyphIndex(char32_t c) const {
+  return face_ != nullptr ? FT_Get_Char_Index(face_, c) : 0;
 }
 
 Glyph RealisedFont::Render(char32_t c) {

@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/FontMatch.h"
+
 struct FT_FaceRec_;
 struct FT_SizeRec_;
 
@@ -37,7 +39,8 @@ class RealisedFont {
   // (see EmPixelsForHeight). Embolden and oblique synthesise a style the
   // face lacks. A null or unusable face gives a font that measures 0 and
   // draws nothing.
-  RealisedFont(FT_FaceRec_* face, int logicalHeight, bool embolden, bool oblique);
+  // `source` is the file the face was opened from, for writers that embed it.
+  RealisedFont(FT_FaceRec_* face, int logicalHeight, bool embolden, bool oblique, FontFileMatch source = {});
   ~RealisedFont();
   RealisedFont(const RealisedFont&) = delete;
   RealisedFont& operator=(const RealisedFont&) = delete;
@@ -49,6 +52,11 @@ class RealisedFont {
   std::string FamilyName() const;
   DecorationLine Underline() const { return underline_; }
   DecorationLine StrikeOut() const { return strikeOut_; }
+  const FontFileMatch& Source() const { return source_; }
+  bool Emboldened() const { return embolden_; }
+  bool Oblique() const { return oblique_; }
+  // The face's glyph index of a character (0, .notdef, when it has none).
+  unsigned GlyphIndex(char32_t c) const;
 
   // The glyph of a character (the face's .notdef when it has none). The
   // reference stays valid until the next call.
@@ -68,6 +76,7 @@ class RealisedFont {
 
   FT_FaceRec_* face_ = nullptr;
   FT_SizeRec_* size_ = nullptr;
+  FontFileMatch source_;
   bool embolden_ = false;
   bool oblique_ = false;
   int emPixels_ = 0;

@@ -85,6 +85,20 @@ TextFrameMap DeviceToTextFrame(TextRotation rotation) {
   return {1, 0, 0, 0, 1, 0};
 }
 
+TextBasis TextFrameBasis(TextRotation rotation) {
+  switch (rotation) {
+    case TextRotation::Quarter:  // reads upwards
+      return {0, -1, 1, 0};
+    case TextRotation::Half:
+      return {-1, 0, 0, -1};
+    case TextRotation::ThreeQuarters:  // reads downwards
+      return {0, 1, -1, 0};
+    case TextRotation::None:
+      break;
+  }
+  return {1, 0, 0, 1};
+}
+
 PixelBox Intersect(const PixelBox& a, const PixelBox& b) {
   PixelBox r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
              std::min(a.bottom, b.bottom)};

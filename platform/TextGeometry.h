@@ -59,6 +59,16 @@ TextFrameMap DeviceToTextFrame(TextRotation rotation);
 
 PixelBox Intersect(const PixelBox& a, const PixelBox& b);
 
+// The device directions of the text frame's u and v axes as continuous
+// vectors: the point (u, v) of the text frame (pixel corners, not centres)
+// lies at reference + u (ux, uy) + v (vx, vy), matching ToDevice's pixels.
+struct TextBasis {
+  int ux, uy;
+  int vx, vy;
+  friend bool operator==(const TextBasis&, const TextBasis&) = default;
+};
+TextBasis TextFrameBasis(TextRotation rotation);
+
 // The destination colour moved towards `fg` by the coverage a (0..255) per
 // channel, rounded; a = 255 gives fg, a = 0 leaves dst. Colours 0x00BBGGRR.
 inline std::uint32_t BlendCoverage(std::uint32_t dst, std::uint32_t fg, unsigned a) {

@@ -1,29 +1,17 @@
 #include "platform/TextRender.h"
 
-#include "platform/Utf8.h"
-
 namespace pelk {
 
 namespace {
 
-// A text run being drawn: the rotation about the reference point and the
-// surface pixels it may change.
+// A text run being drawn: its paint and the surface pixels it may change.
 struct RunTarget {
   Surface& surface;
-  TextRotation rotation;
-  std::int64_t x;
-  std::int64_t y;
+  const TextPaint& paint;
   PixelBox clip;
 
   // Device pixels of a text-frame box, clipped.
-  PixelBox Place(const PixelBox& textBox) const {
-    PixelBox device = ToDevice(rotation, textBox);
-    device.left += x;
-    device.right += x;
-    device.top += y;
-    device.bottom += y;
-    return Intersect(device, clip);
-  }
+  PixelBox Place(const PixelBox& textBox) const { return Intersect(PlaceTextBox(paint, textBox), clip); }
 };
 
 void FillBox(const RunTarget& target, const PixelBox& textBox, std::uint32_t rgb) {
@@ -40,11 +28,11 @@ void BlendGlyph(const RunTarget& target, const Glyph& glyph, std::int64_t u0, st
                 std::uint32_t rgb) {
   const PixelBox box = target.Place({u0, v0, u0 + glyph.width, v0 + glyph.rows});
   if (box.IsEmpty()) return;
-  const TextFrameMap map = DeviceToTextFrame(target.rotation);
+  const TextFrameMap map = DeviceToTextFrame(target.paint.rotation);
   // Coverage index of a device pixel, and its steps along a device row.
   const auto indexAt = [&](std::int64_t x, std::int64_t y) {
-    const std::int64_t dx = x - target.x;
-    const std::int64_t dy = y - target.y;
+    const std::int64_t dx = x - target.paint.x;
+    const std::int64_t dy = y - target.paint.y;
     const std::int64_t col = map.uPerX * dx + map.uPerY * dy + map.uBase - u0;
     const std::int64_t line = map.vPerX * dx + map.vPerY * dy + map.vBase - v0;
     return line * glyph.width + col;
@@ -64,32 +52,45 @@ void BlendGlyph(const RunTarget& target, const Glyph& glyph, std::int64_t u0, st
 
 }  // namespace
 
+TextRunLayout LayOutTextRun(RealisedFont& font, std::string_view text, const TextPaint& paint) {
+  TextRunLayout layout;
+  const std::int64_t width = font.Measure(text);
+  layout.start = AlignText(paint.align, width, font.Ascent(), font.Descent());
+  const std::int64_t u = layout.start.u;
+  const std::int64_t baseline = layout.start.baseline;
+  layout.cell = {u, baseline - font.Ascent(), u + width, baseline + font.Descent()};
+  const auto lineBox = [&](const DecorationLine& line) {
+    const std::int64_t top = baseline + line.top;
+    return PixelBox{u, top, u + width, top + line.thickness};
+  };
+  if (paint.underline) layout.underline = lineBox(font.Underline());
+  if (paint.strikeOut) layout.strikeOut = lineBox(font.StrikeOut());
+  return layout;
+}
+
+PixelBox PlaceTextBox(const TextPaint& paint, const PixelBox& textBox) {
+  PixelBox box = ToDevice(paint.rotation, textBox);
+  box.left += paint.x;
+  box.right += paint.x;
+  box.top += paint.y;
+  box.bottom += paint.y;
+  return box;
+}
+
 void DrawTextRun(Surface& surface, RealisedFont& font, std::string_view text, const TextPaint& paint) {
   if (font.IsNull()) return;
-  const RunTarget target{surface, paint.rotation, paint.x, paint.y,
-                         Intersect(paint.clip, {0, 0, surface.Width(), surface.Height()})};
+  const RunTarget target{surface, paint, Intersect(paint.clip, {0, 0, surface.Width(), surface.Height()})};
   if (target.clip.IsEmpty()) return;
-  const std::int64_t width = font.Measure(text);
-  const TextStart start = AlignText(paint.align, width, font.Ascent(), font.Descent());
-  const std::int64_t baseline = start.baseline;
-  if (paint.opaque) {
-    FillBox(target, {start.u, baseline - font.Ascent(), start.u + width, baseline + font.Descent()},
-            paint.background);
-  }
-  std::int64_t pen = start.u;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    const Glyph& glyph = font.GlyphOf(NextCodePoint(text, pos));
+  const TextRunLayout layout = LayOutTextRun(font, text, paint);
+  const std::int64_t baseline = layout.start.baseline;
+  if (paint.opaque) FillBox(target, layout.cell, paint.background);
+  ForEachGlyph(font, text, layout.start.u, [&](char32_t, const Glyph& glyph, std::int64_t pen) {
     if (!glyph.coverage.empty()) {
       BlendGlyph(target, glyph, pen + glyph.left, baseline - glyph.top, paint.foreground);
     }
-    pen += glyph.advance;
-  }
-  for (const auto& [on, line] : {std::pair{paint.underline, font.Underline()},
-                                 std::pair{paint.strikeOut, font.StrikeOut()}}) {
-    if (!on) continue;
-    const std::int64_t top = baseline + line.top;
-    FillBox(target, {start.u, top, start.u + width, top + line.thickness}, paint.foreground);
+  });
+  for (const PixelBox& line : {layout.underline, layout.strikeOut}) {
+    if (!line.IsEmpty()) FillBox(target, line, paint.foreground);
   }
 }
 

@@ -7,6 +7,7 @@
 #include "platform/RealisedFont.h"
 #include "platform/Surface.h"
 #include "platform/TextGeometry.h"
+#include "platform/Utf8.h"
 
 namespace pelk {
 
@@ -22,6 +23,34 @@ struct TextPaint {
   bool strikeOut = false;
   PixelBox clip;  // surface pixels that may change
 };
+
+// Where the parts of a run lie in its text frame: the pen start and the
+// baseline, the text cell that an opaque background fills, and the boxes of
+// the decoration lines that are on (empty boxes for those that are off).
+struct TextRunLayout {
+  TextStart start;
+  PixelBox cell;
+  PixelBox underline;
+  PixelBox strikeOut;
+};
+TextRunLayout LayOutTextRun(RealisedFont& font, std::string_view text, const TextPaint& paint);
+
+// The surface pixels of a text-frame box of the run, before clipping.
+PixelBox PlaceTextBox(const TextPaint& paint, const PixelBox& textBox);
+
+// Calls visit(character, glyph, pen) for each character of the UTF-8 text,
+// the pen (text-frame u of the glyph's origin) advancing from `pen` by each
+// glyph's advance, as the run is drawn.
+template <class Visit>
+void ForEachGlyph(RealisedFont& font, std::string_view text, std::int64_t pen, Visit&& visit) {
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const char32_t c = NextCodePoint(text, pos);
+    const Glyph& glyph = font.GlyphOf(c);
+    visit(c, glyph, pen);
+    pen += glyph.advance;
+  }
+}
 
 // Draws the UTF-8 text; nothing outside paint.clip or the surface changes.
 void DrawTextRun(Surface& surface, RealisedFont& font, std::string_view text, const TextPaint& paint);

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(g++ clang cmake pkg-config libfreetype-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core
-  libpng-dev libcairo2-dev libsdl2-dev libgtest-dev libbenchmark-dev poppler-utils xvfb xdotool)
+  libpng-dev libcairo2-dev libsdl2-dev libgtest-dev libbenchmark-dev poppler-utils libxml2-utils xvfb xdotool)
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(libclang-rt-14-dev)
 fi
