@@ -5,4 +5,5 @@
 set(PELK_PRIVATE_MODULES
   FREETYPE freetype2
   FONTCONFIG fontconfig
-  LIBPNG libpng)
+  LIBPNG libpng
+  CAIRO cairo)
