@@ -10,12 +10,14 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "Peers.h"
 #include "core/Pelkgraph.h"
 #include "platform/Forms.h"
+#include "plot/Mapping.h"
 
 namespace {
 
@@ -107,6 +109,23 @@ void BM_LineScaledTo(benchmark::State& state) {
 }
 BENCHMARK(BM_LineScaledTo)->Arg(kFull)->Arg(kNoClip)->Arg(kHiddenControl)->Unit(benchmark::kMillisecond);
 
+// The same walk in one batch call.
+void BM_LineScaledToBatch(benchmark::State& state) {
+  const Walk& w = RandomWalk();
+  Scene scene(w.x.front(), w.x.back(), w.yMin, w.yMax);
+  TPelkgraph& g = scene.graph;
+  g.Refresh();
+  const std::span<const float> xs(w.x), ys(w.y);
+  for (auto _ : state) {
+    g.MoveScaledTo(w.x[0], w.y[0]);
+    g.LineScaledTo(xs.subspan(1), ys.subspan(1));
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kPoints));
+  state.counters["skipped"] = static_cast<double>(g.SkippedPoints());
+}
+BENCHMARK(BM_LineScaledToBatch)->Unit(benchmark::kMillisecond);
+
 // The walk's pixels as the graph maps them, computed once.
 const std::vector<TPoint>& MappedWalk() {
   static const std::vector<TPoint> points = [] {
@@ -121,6 +140,46 @@ const std::vector<TPoint>& MappedWalk() {
   }();
   return points;
 }
+
+// The essential work of LineScaledTo on a visible graph, and nothing else:
+// each point mapped exactly as the graph maps it, rounded, and a thin line
+// with its end pixel drawn into two pixel arrays (the image and the form).
+void BM_MinimalTwoSurfaceLoop(benchmark::State& state) {
+  const Walk& w = RandomWalk();
+  Scene scene(w.x.front(), w.x.back(), w.yMin, w.yMax);
+  const TPelkgraph& g = scene.graph;
+  const AxisMap xMap({false, g.XAxis().OriginValue(), g.XAxis().ScalePerDivision(), 0},
+                     {g.XAxis().DivisionWidth(), g.Xorigin(), AxisOrientation::Horizontal}, std::log(10.0));
+  const AxisMap yMap({false, g.YAxis().OriginValue(), g.YAxis().ScalePerDivision(), 0},
+                     {g.YAxis().DivisionWidth(), g.Yorigin(), AxisOrientation::Vertical}, std::log(10.0));
+  std::vector<std::uint32_t> image(static_cast<std::size_t>(kWidth) * kHeight, 0xFFFFFFu);
+  std::vector<std::uint32_t> form(image);
+  for (auto _ : state) {
+    int x0 = *RoundPixel(xMap.UncheckedPixel(w.x[0]));
+    int y0 = *RoundPixel(yMap.UncheckedPixel(w.y[0]));
+    for (std::size_t i = 1; i < kPoints; ++i) {
+      const int x1 = *RoundPixel(xMap.UncheckedPixel(w.x[i]));
+      const int y1 = *RoundPixel(yMap.UncheckedPixel(w.y[i]));
+      if (std::abs(x1 - x0) <= 1 && std::abs(y1 - y0) <= 1) {
+        // A step of a pixel or none is its two end pixels.
+        for (std::uint32_t* s : {image.data(), form.data()}) {
+          s[static_cast<std::size_t>(y0) * kWidth + x0] = 0x0000FFu;
+          s[static_cast<std::size_t>(y1) * kWidth + x1] = 0x0000FFu;
+        }
+      } else {
+        bench::PlainBresenhamLine(image.data(), kWidth, x0, y0, x1, y1, 0x0000FFu, true);
+        bench::PlainBresenhamLine(form.data(), kWidth, x0, y0, x1, y1, 0x0000FFu, true);
+      }
+      x0 = x1;
+      y0 = y1;
+    }
+    benchmark::DoNotOptimize(image.data());
+    benchmark::DoNotOptimize(form.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * kPoints));
+}
+BENCHMARK(BM_MinimalTwoSurfaceLoop)->Unit(benchmark::kMillisecond);
 
 void BM_PlainBresenham(benchmark::State& state) {
   const std::vector<TPoint>& p = MappedWalk();
