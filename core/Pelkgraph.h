@@ -18,6 +18,7 @@
 namespace pelk {
 
 struct PlotSession;  // the plotting calls' prepared state (plot/PlotSession.h)
+struct PenPosition;
 
 class TPelkgraph : public TGraphicControl {
  public:
@@ -215,9 +216,11 @@ class TPelkgraph : public TGraphicControl {
   bool PixelCallPoint(int X, int Y, PenPoint& point) const;
   bool ScaledCallPoint(const PlotSession& session, float X, float Y, PenPoint& point) const;
   void SelectPrinterClip();
+  void StoreScreenPosition(const PenPosition& screen);
   void StorePosition(const PenPoint& point);
   void MovePens(const PenPoint& point);
   void LinePens(const PlotSession& session, const PenPoint& point);
+  void CountSkipped(long long count);
   void SkipPoint();
   template <class Place>
   void LineCall(Place place);

@@ -27,11 +27,80 @@ DirectLines::DirectLines(TCanvas& canvas) : canvas_(&canvas) {
   penRGB_ = ColorToRGB(canvas.pen_.Color());
 }
 
+void DirectLines::Take(DirectPen& pen, std::span<const DirectStep> steps, const std::uint32_t* endRGB,
+                       bool draw) const {
+  if (!draw) {
+    // Only the moves reach the pen.
+    for (const DirectStep& step : steps) {
+      if (step.move) pen = DirectPen{step.x, step.y, 0, pen.owed};
+    }
+  } else if (endRGB != nullptr) {
+    TakeLines<true>(pen, steps, *endRGB);
+  } else {
+    TakeLines<false>(pen, steps, 0);
+  }
+}
+
+// The loop of Direct with the state in locals, so that it stays in
+// registers: a plotting run takes every point through here, a chunk at a
+// time.
+template <bool kEndPixel>
+void DirectLines::TakeLines(DirectPen& pen, std::span<const DirectStep> steps, std::uint32_t endRGB) const {
+  std::uint32_t* const pixels = pixels_;
+  const std::int64_t stride = stride_, left = clipLeft_, top = clipTop_;
+  const std::uint64_t width = clipWidth_, height = clipHeight_;
+  const std::uint32_t penRGB = penRGB_;
+  const auto inClip = [&](std::int64_t x, std::int64_t y) {
+    return static_cast<std::uint64_t>(x - left) < width && static_cast<std::uint64_t>(y - top) < height;
+  };
+  std::int64_t x0 = pen.x, y0 = pen.y, index = 0;
+  std::uint64_t dash = pen.dash;
+  bool owed = pen.owed, known = false;
+  for (const DirectStep& step : steps) {
+    const std::int64_t x = step.x, y = step.y;
+    if (step.move) {
+      x0 = x;
+      y0 = y;
+      dash = 0;
+      known = false;
+      continue;
+    }
+    const std::int64_t dx = x - x0, dy = y - y0;
+    bool direct = static_cast<std::uint64_t>(dx + 1) <= 2 && static_cast<std::uint64_t>(dy + 1) <= 2 && inClip(x, y);
+    if (direct && !known) {
+      direct = inClip(x0, y0);
+      index = originIndex_ + y0 * stride + x0;
+    }
+    if (direct) [[likely]] {
+      const std::int64_t end = index + dy * stride + dx;
+      const bool pixel = (dx | dy) != 0;
+      if constexpr (kEndPixel) {
+        // The end pixel overwrites the start of an empty line, so no test is needed.
+        pixels[index] = penRGB;
+        pixels[end] = endRGB;
+      } else if (pixel) {
+        pixels[index] = penRGB;
+      }
+      dash += pixel ? 1 : 0;
+      owed = true;
+      known = true;
+      index = end;
+    } else {
+      dash = General(TPoint{static_cast<int>(x0), static_cast<int>(y0)}, dash, step.x, step.y, kEndPixel, endRGB);
+      known = false;
+    }
+    x0 = x;
+    y0 = y;
+  }
+  pen = DirectPen{x0, y0, dash, owed};
+}
+
 // The canvas draws from the given position and moves its own pen to the end.
-std::uint64_t DirectLines::General(TPoint from, std::uint64_t dash, int x, int y, const std::uint32_t* endRGB) const {
+std::uint64_t DirectLines::General(TPoint from, std::uint64_t dash, int x, int y, bool endPixel,
+                                   std::uint32_t endRGB) const {
   canvas_->penPos_ = from;
   canvas_->dashPixels_ = dash;
-  canvas_->DrawLineTo(x, y, endRGB);
+  canvas_->DrawLineTo(x, y, endPixel ? &endRGB : nullptr);
   return canvas_->dashPixels_;
 }
 

@@ -66,33 +66,7 @@ class DirectLines {
   }
   // Each step in turn: a move as canvas.MoveTo, a line as LineTo above, or,
   // unless draw is set, lines left out (the pen then moves only by moves).
-  // Inline, with the pen held in locals: a plotting run takes every point
-  // through here.
-  void Take(DirectPen& pen, std::span<const DirectStep> steps, const std::uint32_t* endRGB, bool draw) const {
-    std::int64_t x0 = pen.x, y0 = pen.y, index = 0;
-    std::uint64_t dash = pen.dash;
-    bool owed = pen.owed, known = false;
-    for (const DirectStep& step : steps) {
-      if (step.move) {
-        x0 = step.x;
-        y0 = step.y;
-        dash = 0;
-        known = false;
-        continue;
-      }
-      if (!draw) continue;
-      const int pixels = Direct(x0, y0, step.x, step.y, endRGB, index, known);
-      if (pixels >= 0) [[likely]] {
-        dash += static_cast<unsigned>(pixels);
-        owed = true;
-      } else {
-        dash = General(TPoint{static_cast<int>(x0), static_cast<int>(y0)}, dash, step.x, step.y, endRGB);
-      }
-      x0 = step.x;
-      y0 = step.y;
-    }
-    pen = DirectPen{x0, y0, dash, owed};
-  }
+  void Take(DirectPen& pen, std::span<const DirectStep> steps, const std::uint32_t* endRGB, bool draw) const;
 
  private:
   // Draws the line from (x0, y0) to (x, y) when it is a step of a pixel or
@@ -124,9 +98,11 @@ class DirectLines {
     known = true;
     return (dx | dy) != 0 ? 1 : 0;
   }
-  // The canvas's own line from the given pen and dash positions; the dash
-  // position after it.
-  std::uint64_t General(TPoint from, std::uint64_t dash, int x, int y, const std::uint32_t* endRGB) const;
+  template <bool kEndPixel>
+  void TakeLines(DirectPen& pen, std::span<const DirectStep> steps, std::uint32_t endRGB) const;
+  // The canvas's own line from the given pen and dash positions, with the
+  // end pixel when endPixel is set; the dash position after it.
+  std::uint64_t General(TPoint from, std::uint64_t dash, int x, int y, bool endPixel, std::uint32_t endRGB) const;
 
   // Logical coordinates; the clip is kept in them too.
   bool InClip(std::int64_t x, std::int64_t y) const {

@@ -14,6 +14,14 @@
 
 namespace pelk {
 
+// One pen position: canvas pixels and the offset from the plot origin (y up).
+struct PenPosition {
+  int xCanvas = 0;
+  int yCanvas = 0;
+  int xGraph = 0;
+  int yGraph = 0;
+};
+
 struct PlotSession {
   static constexpr std::uint64_t kNever = ~std::uint64_t{0};
 

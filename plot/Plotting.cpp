@@ -15,19 +15,11 @@ namespace pelk {
 
 namespace {
 
-// One pen position: canvas pixels and the offset from the plot origin (y up).
-struct Position {
-  int xCanvas = 0;
-  int yCanvas = 0;
-  int xGraph = 0;
-  int yGraph = 0;
-};
-
 bool FitsInt32(std::int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
 
 // Places an offset from a plot origin; false when the canvas pixel leaves
 // the 32-bit range.
-bool PlaceFromOrigin(int xOrigin, int yOrigin, std::int64_t xGraph, std::int64_t yGraph, Position& p) {
+bool PlaceFromOrigin(int xOrigin, int yOrigin, std::int64_t xGraph, std::int64_t yGraph, PenPosition& p) {
   const std::int64_t x = xOrigin + xGraph;
   const std::int64_t y = yOrigin - yGraph;
   if (!FitsInt32(xGraph) || !FitsInt32(yGraph) || !FitsInt32(x) || !FitsInt32(y)) return false;
@@ -69,8 +61,8 @@ class ScreenPens {
 }  // namespace
 
 struct TPelkgraph::PenPoint {
-  Position screen;
-  Position printer;  // only while the printer is enabled
+  PenPosition screen;
+  PenPosition printer;  // only while the printer is enabled
 };
 
 PlotSession& TPelkgraph::MoveSession() {
@@ -143,14 +135,17 @@ inline bool TPelkgraph::ScaledCallPoint(const PlotSession& session, float X, flo
   return px && py && PlaceFromOrigin(FPrinterXorigin, FPrinterYorigin, *px, *py, point.printer);
 }
 
-inline void TPelkgraph::StorePosition(const PenPoint& point) {
-  const Position& s = point.screen;
+inline void TPelkgraph::StoreScreenPosition(const PenPosition& s) {
   FXCanvas = s.xCanvas;
   FYCanvas = s.yCanvas;
   FXGraph = s.xGraph;
   FYGraph = s.yGraph;
+}
+
+inline void TPelkgraph::StorePosition(const PenPoint& point) {
+  StoreScreenPosition(point.screen);
   if (FPrinterEnabled) {
-    const Position& p = point.printer;
+    const PenPosition& p = point.printer;
     FPrinterXcanvas = p.xCanvas;
     FPrinterYcanvas = p.yCanvas;
     FPrinterXGraph = p.xGraph;
@@ -190,8 +185,12 @@ inline void TPelkgraph::LinePens(const PlotSession& session, const PenPoint& poi
   }
 }
 
+void TPelkgraph::CountSkipped(long long count) {
+  FSkippedPoints = count > LLONG_MAX - FSkippedPoints ? LLONG_MAX : FSkippedPoints + count;
+}
+
 void TPelkgraph::SkipPoint() {
-  if (FSkippedPoints < LLONG_MAX) ++FSkippedPoints;
+  CountSkipped(1);
   FCurveBroken = true;
 }
 
@@ -261,19 +260,25 @@ void TPelkgraph::LineRun(std::size_t count, Place place) {
   for (std::size_t first = 0; first < count; first += kRunChunk) {
     const std::size_t last = std::min(count, first + kRunChunk);
     std::size_t placed = 0;
-    PenPoint point, latest;
+    long long skipped = 0;
+    bool broken = FCurveBroken;
+    PenPoint point;
+    PenPosition latest;
     for (std::size_t i = first; i < last; ++i) {
       if (place(i, point)) {
         // After a skipped point the curve starts again here instead of bridging the gap.
-        steps[placed++] = {point.screen.xCanvas, point.screen.yCanvas, FCurveBroken};
-        FCurveBroken = false;
-        latest = point;
+        steps[placed++] = {point.screen.xCanvas, point.screen.yCanvas, broken};
+        broken = false;
+        latest = point.screen;
       } else {
-        SkipPoint();
+        ++skipped;
+        broken = true;
       }
     }
     // Only the latest position shows once the chunk is placed.
-    if (placed != 0) StorePosition(latest);
+    if (placed != 0) StoreScreenPosition(latest);
+    CountSkipped(skipped);
+    FCurveBroken = broken;
     FRedrawFrame = false;
     const std::span<const DirectStep> chunk(steps.data(), placed);
     session.image.Take(pens.image, chunk, end, true);
