@@ -87,7 +87,6 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 
 void TControl::SetVisible(bool value) {
   if (value == visible_) return;
-  DrawingStateChanged();
   visible_ = value;
   Invalidate();
 }
