@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "Peers.h"
+#include "RandomWalk.h"
 #include "core/Pelkgraph.h"
 #include "platform/Forms.h"
 #include "plot/Mapping.h"
@@ -28,30 +29,10 @@ constexpr int kHeight = 1080;
 constexpr std::size_t kPoints = 1'000'000;
 constexpr int kDivisions = 10;
 
-struct Walk {
-  std::vector<float> x, y;
-  float yMin = 0, yMax = 0;
-};
+using bench::Walk;
 
-// x = i, y = running sum of uniform(-1, 1) steps, fixed seed.
 const Walk& RandomWalk() {
-  static const Walk walk = [] {
-    Walk w;
-    w.x.resize(kPoints);
-    w.y.resize(kPoints);
-    std::mt19937 rng(20240607);
-    std::uniform_real_distribution<double> step(-1.0, 1.0);
-    double sum = 0.0;
-    for (std::size_t i = 0; i < kPoints; ++i) {
-      sum += step(rng);
-      w.x[i] = static_cast<float>(i);
-      w.y[i] = static_cast<float>(sum);
-    }
-    const auto [lo, hi] = std::minmax_element(w.y.begin(), w.y.end());
-    w.yMin = *lo;
-    w.yMax = *hi;
-    return w;
-  }();
+  static const Walk walk = bench::MakeRandomWalk(kPoints);
   return walk;
 }
 
