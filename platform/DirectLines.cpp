@@ -41,56 +41,31 @@ void DirectLines::Take(DirectPen& pen, std::span<const DirectStep> steps, const 
   }
 }
 
-// The loop of Direct with the state in locals, so that it stays in
-// registers: a plotting run takes every point through here, a chunk at a
-// time.
+// The pen in locals, so that it stays in registers: a plotting run takes
+// every point through here, a chunk at a time.
 template <bool kEndPixel>
 void DirectLines::TakeLines(DirectPen& pen, std::span<const DirectStep> steps, std::uint32_t endRGB) const {
-  std::uint32_t* const pixels = pixels_;
-  const std::int64_t stride = stride_, left = clipLeft_, top = clipTop_;
-  const std::uint64_t width = clipWidth_, height = clipHeight_;
-  const std::uint32_t penRGB = penRGB_;
-  const auto inClip = [&](std::int64_t x, std::int64_t y) {
-    return static_cast<std::uint64_t>(x - left) < width && static_cast<std::uint64_t>(y - top) < height;
-  };
+  const std::uint32_t* end = kEndPixel ? &endRGB : nullptr;
   std::int64_t x0 = pen.x, y0 = pen.y, index = 0;
   std::uint64_t dash = pen.dash;
   bool owed = pen.owed, known = false;
   for (const DirectStep& step : steps) {
-    const std::int64_t x = step.x, y = step.y;
     if (step.move) {
-      x0 = x;
-      y0 = y;
+      x0 = step.x;
+      y0 = step.y;
       dash = 0;
       known = false;
       continue;
     }
-    const std::int64_t dx = x - x0, dy = y - y0;
-    bool direct = static_cast<std::uint64_t>(dx + 1) <= 2 && static_cast<std::uint64_t>(dy + 1) <= 2 && inClip(x, y);
-    if (direct && !known) {
-      direct = inClip(x0, y0);
-      index = originIndex_ + y0 * stride + x0;
-    }
-    if (direct) [[likely]] {
-      const std::int64_t end = index + dy * stride + dx;
-      const bool pixel = (dx | dy) != 0;
-      if constexpr (kEndPixel) {
-        // The end pixel overwrites the start of an empty line, so no test is needed.
-        pixels[index] = penRGB;
-        pixels[end] = endRGB;
-      } else if (pixel) {
-        pixels[index] = penRGB;
-      }
-      dash += pixel ? 1 : 0;
+    const int pixels = Direct(x0, y0, step.x, step.y, end, index, known);
+    if (pixels >= 0) [[likely]] {
+      dash += static_cast<unsigned>(pixels);
       owed = true;
-      known = true;
-      index = end;
     } else {
       dash = General(TPoint{static_cast<int>(x0), static_cast<int>(y0)}, dash, step.x, step.y, kEndPixel, endRGB);
-      known = false;
     }
-    x0 = x;
-    y0 = y;
+    x0 = step.x;
+    y0 = step.y;
   }
   pen = DirectPen{x0, y0, dash, owed};
 }
