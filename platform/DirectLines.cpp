@@ -1,5 +1,8 @@
 #include "platform/DirectLines.h"
 
+#include "platform/LineRaster.h"
+#include "platform/RasterOps.h"
+
 namespace pelk {
 
 namespace {
@@ -25,6 +28,23 @@ DirectLines::DirectLines(TCanvas& canvas) : canvas_(&canvas) {
   clipWidth_ = static_cast<std::uint64_t>(clip.Right - clip.Left);
   clipHeight_ = static_cast<std::uint64_t>(clip.Bottom - clip.Top);
   penRGB_ = ColorToRGB(canvas.pen_.Color());
+}
+
+// The walk of the canvas's thin lines with both ends inside the clip, so
+// the same pixels as its general path.
+int DirectLines::Longer(std::int64_t x0, std::int64_t y0, std::int64_t x, std::int64_t y,
+                        const std::uint32_t* endRGB, std::int64_t& index, bool& known) const {
+  known = false;
+  if (!InClip(x0, y0) || !InClip(x, y)) return -1;
+  const ThinLine line = MakeThinLine(x0, y0, x, y);
+  const std::ptrdiff_t stepX = line.sx, stepY = line.sy * stride_;
+  WalkThinLine<false>(pixels_ + (originIndex_ + y0 * stride_ + x0), line.xMajor ? stepX : stepY,
+                      line.xMajor ? stepY : stepX, line.major, LineStepper{-line.major, 2 * line.minor, 2 * line.major},
+                      PenOp<pmCopy>{penRGB_}, 0, 0);
+  index = originIndex_ + y * stride_ + x;
+  if (endRGB != nullptr) pixels_[index] = *endRGB;
+  known = true;
+  return static_cast<int>(line.major);
 }
 
 void DirectLines::Take(DirectPen& pen, std::span<const DirectStep> steps, const std::uint32_t* endRGB,

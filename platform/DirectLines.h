@@ -2,9 +2,10 @@
 // the canvas once: the pixels, stride and origin of its device, its
 // effective clip and its pen colour. The state is true while the drawing
 // state generation stays where it was when it was taken; the holder takes it
-// again when the generation has moved. A step of a pixel or none with both
-// ends inside the clip, drawn with a one-pixel solid copying pen, is drawn
-// here; every other line takes the canvas's general path. Either way the
+// again when the generation has moved. A line with both ends inside the
+// clip, drawn with a one-pixel solid copying pen, is drawn here (a step of a
+// pixel or none inline, a longer one by the rasteriser's walk); every other
+// line takes the canvas's general path. Either way the
 // pixels, the pen position, the dash position and the after-drawing
 // notification (a form's "surface changed") come out as the canvas's own
 // MoveTo, LineTo and LineToAndSetEnd leave them.
@@ -69,16 +70,18 @@ class DirectLines {
   void Take(DirectPen& pen, std::span<const DirectStep> steps, const std::uint32_t* endRGB, bool draw) const;
 
  private:
-  // Draws the line from (x0, y0) to (x, y) when it is a step of a pixel or
-  // none with both ends inside the clip, and returns its length (0 or 1);
-  // -1, having drawn nothing, for any other. When known is set, index is
-  // the start pixel's index (the end of the last direct step); after a
-  // direct step they hold the end's.
+  // Draws the line from (x0, y0) to (x, y) when both ends lie inside the
+  // clip, and returns its length in pixels; -1, having drawn nothing, for
+  // any other. When known is set, index is the start pixel's index (the end
+  // of the last direct line); after a direct line they hold the end's.
   int Direct(std::int64_t x0, std::int64_t y0, std::int64_t x, std::int64_t y, const std::uint32_t* endRGB,
              std::int64_t& index, bool& known) const {
     const std::int64_t dx = x - x0, dy = y - y0;
-    // |dx| <= 1 and |dy| <= 1; an unusable state has an empty clip.
-    if (static_cast<std::uint64_t>(dx + 1) > 2 || static_cast<std::uint64_t>(dy + 1) > 2 || !InClip(x, y)) {
+    // Mostly |dx| <= 1 and |dy| <= 1; an unusable state has an empty clip.
+    if (static_cast<std::uint64_t>(dx + 1) > 2 || static_cast<std::uint64_t>(dy + 1) > 2) [[unlikely]] {
+      return Longer(x0, y0, x, y, endRGB, index, known);
+    }
+    if (!InClip(x, y)) {
       known = false;
       return -1;
     }
@@ -98,6 +101,10 @@ class DirectLines {
     known = true;
     return (dx | dy) != 0 ? 1 : 0;
   }
+  // Direct's lines longer than a pixel, walked as the canvas's rasteriser
+  // walks them.
+  int Longer(std::int64_t x0, std::int64_t y0, std::int64_t x, std::int64_t y, const std::uint32_t* endRGB,
+             std::int64_t& index, bool& known) const;
   template <bool kEndPixel>
   void TakeLines(DirectPen& pen, std::span<const DirectStep> steps, std::uint32_t endRGB) const;
   // The canvas's own line from the given pen and dash positions, with the
