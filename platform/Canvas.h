@@ -108,8 +108,10 @@ class TCanvas : public TPersistent {
   };
   virtual DeviceView Device() = 0;
   Surface* DeviceSurface() { return Device().surface; }
-  // The part of the device's surface that drawing may reach, in surface
-  // coordinates; empty without a surface. Inline: every line and pixel
+  // The part of the surface that drawing may reach now, in surface
+  // coordinates; empty without a surface.
+  TRect EffectiveClip() { return EffectiveClipOf(Device()); }
+  // The same for a device resolved already. Inline: every line and pixel
   // drawn asks for it.
   TRect EffectiveClipOf(const DeviceView& device) const {
     if (device.surface == nullptr) return {};

@@ -266,7 +266,8 @@ TEST_F(PlottingDifferential, SingleAndBatchCallsMatchTheReferenceThroughEveryCha
       batch.g.LineTo(std::span<const TPoint>(points));
       did = "LineTo run of " + std::to_string(n);
     } else if (what < 63) {
-      const auto [x, y] = walk.Next();
+      const std::pair<float, float> to = walk.Next();
+      const float x = to.first, y = to.second;
       Each([&](TPelkgraph& g) { g.MoveScaledTo(x, y); });
       reference.MoveScaledTo(x, y);
       did = "MoveScaledTo";
