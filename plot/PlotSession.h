@@ -3,7 +3,8 @@
 // stride, origin, clip and pen). One rule keeps it true: it is used only
 // while the drawing state generation is the one it was prepared at, and
 // every change it depends on (an axis or plotting setting, a new layout, a
-// pen, a clip, a surface, a control's place) moves the generation. The printer takes the canvas's general path and keeps nothing.
+// pen, a clip, a surface, a control's place) moves the generation. The
+// printer takes the canvas's general path and keeps nothing.
 #pragma once
 
 #include <cstdint>
