@@ -1,6 +1,7 @@
 #include "core/Axis.h"
 
 #include "core/SetterRules.h"
+#include "platform/StateGeneration.h"
 
 namespace pelk {
 
@@ -30,7 +31,10 @@ TAxis::~TAxis() {
   FFont->OnChange = nullptr;
 }
 
+// The scaled plotting calls map by these settings, so a change also moves
+// the drawing state generation.
 void TAxis::Changed() {
+  DrawingStateChanged();
   if (OnChange) OnChange(this);
 }
 

@@ -6,6 +6,8 @@
 #include "core/SetterRules.h"
 #include "platform/Printer.h"
 #include "platform/Screen.h"
+#include "platform/StateGeneration.h"
+#include "plot/PlotSession.h"
 
 namespace pelk {
 
@@ -30,6 +32,7 @@ TPelkgraph::TPelkgraph(TComponent* owner) : TGraphicControl(owner) {
   FYAxis = std::make_unique<TAxis>();
   FYAxis2 = std::make_unique<TAxis>();
   FBitmap = std::make_unique<TBitmap>();
+  FPlotSession = std::make_unique<PlotSession>();
 
   auto notify = [this](TObject* sender) { SubObjectChanged(sender); };
   FXAxis->OnChange = notify;
@@ -185,7 +188,9 @@ void TPelkgraph::SetBorder(bool value) {
   if (StoreIfDifferent(FBorder, value)) RepaintIfDesigning();
 }
 void TPelkgraph::SetSecondYaxis(bool value) {
-  if (StoreIfDifferent(FSecondYaxis, value)) RepaintIfDesigning();
+  if (!StoreIfDifferent(FSecondYaxis, value)) return;
+  DrawingStateChanged();  // the Y axis the scaled calls map by
+  RepaintIfDesigning();
 }
 void TPelkgraph::SetMajorGrid(bool value) {
   if (StoreIfDifferent(FMajorGrid, value)) RepaintIfDesigning();
@@ -210,6 +215,14 @@ void TPelkgraph::SetHighlightColor(TColor value) {
 }
 void TPelkgraph::SetShadowColor(TColor value) {
   if (StoreIfDifferent(FShadowColor, value)) RepaintIfDesigning();
+}
+
+// ---- plotting fields: plotting prepares state from them
+void TPelkgraph::SetUseSecondYAxis(bool value) {
+  if (StoreIfDifferent(FUseSecondYAxis, value)) DrawingStateChanged();
+}
+void TPelkgraph::SetClipData(bool value) {
+  if (StoreIfDifferent(FClipData, value)) DrawingStateChanged();
 }
 
 // ---- owned objects: another object's settings are copied in

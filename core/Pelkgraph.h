@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 
 #include "core/Axis.h"
@@ -13,11 +14,12 @@
 #include "platform/Bitmap.h"
 #include "platform/Controls.h"
 #include "platform/Gdi.h"
-#include "plot/Mapping.h"
 
 namespace pelk {
 
 enum class AnnotatedAxis;  // render/AnnotationPlacement.h
+struct PlotSession;        // the plotting calls' prepared state (plot/PlotSession.h)
+struct PenPosition;
 
 class TPelkgraph : public TGraphicControl {
  public:
@@ -75,7 +77,7 @@ class TPelkgraph : public TGraphicControl {
   bool SecondYaxis() const { return FSecondYaxis; }
   void SetSecondYaxis(bool value);
   bool UseSecondYAxis() const { return FUseSecondYAxis; }
-  void SetUseSecondYAxis(bool value) { FUseSecondYAxis = value; }
+  void SetUseSecondYAxis(bool value);
   bool MajorGrid() const { return FMajorGrid; }
   void SetMajorGrid(bool value);
   bool MinorGrid() const { return FMinorGrid; }
@@ -99,7 +101,7 @@ class TPelkgraph : public TGraphicControl {
   TLineMode LineMode() const { return FLineMode; }
   void SetLineMode(TLineMode value) { FLineMode = value; }
   bool ClipData() const { return FClipData; }
-  void SetClipData(bool value) { FClipData = value; }
+  void SetClipData(bool value);
   TPlotDestination PlotDestination() const { return FPlotDestination; }
   void SetPlotDestination(TPlotDestination value);
   bool ScreenEnabled() const { return FScreenEnabled; }
@@ -163,6 +165,13 @@ class TPelkgraph : public TGraphicControl {
   void LineTo(int X, int Y);
   void MoveScaledTo(float X, float Y);
   void LineScaledTo(float X, float Y);
+  // Runs of points for hosts with arrays: the same pixels, positions,
+  // SkippedPoints and flags as LineTo(p.X, p.Y) for each point in turn, and
+  // as LineScaledTo(xs[i], ys[i]) for each i in turn. Spans of different
+  // lengths are taken up to the shorter one; the rest of the longer one is
+  // not read. An empty run changes nothing.
+  void LineTo(std::span<const TPoint> points);
+  void LineScaledTo(std::span<const float> xs, std::span<const float> ys);
   void PlotLastPixel();
   void SetAxis(TAxis& Axis, int Divisions, float Value1, float Value2, bool AutoScale);
 
@@ -207,14 +216,29 @@ class TPelkgraph : public TGraphicControl {
 
   // Plotting (plot/): forgets the curve state when a new frame is rendered.
   void ResetPlottingState();
+  // The prepared state for moves (the maps) and for lines (the maps, the
+  // clip regions selected, the direct line state), made again when the
+  // drawing state generation has moved.
+  PlotSession& MoveSession();
+  PlotSession& LineSession();
+  void PrepareMaps();
+  void PrepareLines();
   // A call's pen position on the screen and on the printer; the mapping
   // fails (false) for points that cannot be drawn.
   struct PenPoint;
   bool PixelCallPoint(int X, int Y, PenPoint& point) const;
-  bool ScaledCallPoint(float X, float Y, PenPoint& point);
-  void SelectPlotClip();
-  void PenTo(const PenPoint& point, bool line);
+  bool ScaledCallPoint(const PlotSession& session, float X, float Y, PenPoint& point) const;
+  void SelectPrinterClip();
+  void StoreScreenPosition(const PenPosition& screen);
+  void StorePosition(const PenPoint& point);
+  void MovePens(const PenPoint& point);
+  void LinePens(const PlotSession& session, const PenPoint& point);
+  void CountSkipped(long long count);
   void SkipPoint();
+  template <class Place>
+  void LineCall(Place place);
+  template <class Place>
+  void LineRun(std::size_t count, Place place);
 
   // The pens of the control's canvas and the image's canvas, set together
   // (the data pen after a render, the band pen during a zoom drag).
@@ -285,7 +309,7 @@ class TPelkgraph : public TGraphicControl {
   int FPrinterXcanvas = 0, FPrinterYcanvas = 0, FPrinterXGraph = 0, FPrinterYGraph = 0;
   long long FSkippedPoints = 0;
   bool FCurveBroken = false;  // the last point could not be mapped
-  AxisMapMemo FXMap, FYMap;   // the scaled calls' mapping, prepared once per setting
+  std::unique_ptr<PlotSession> FPlotSession;
 
   // Printer geometry
   int FPrinterPixelsPerInch = 0;

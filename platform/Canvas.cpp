@@ -121,11 +121,6 @@ void DrawThinLine(Surface& s, const TRect& clip, std::int64_t x0, std::int64_t y
   });
 }
 
-// A one-pixel solid (or inside-frame) copying pen: the plotting default.
-bool IsPlainThinPen(const TPen& pen) {
-  return pen.Width() <= 1 && (pen.Style() == psSolid || pen.Style() == psInsideFrame) && pen.Mode() == pmCopy;
-}
-
 void DrawWideLine(Surface& s, const TRect& clip, std::int64_t x0, std::int64_t y0, std::int64_t x1,
                   std::int64_t y1, const TPen& pen) {
   WithPenOp(pen.Mode(), ColorToRGB(pen.Color()), [&](auto op) {
@@ -144,8 +139,6 @@ TCanvas::~TCanvas() { DeleteObject(ownFont_); }
 
 int TCanvas::PixelsPerInch() const { return Screen().PixelsPerInch(); }
 
-TRect TCanvas::EffectiveClip() { return EffectiveClipOf(Device()); }
-
 void TCanvas::MoveTo(int x, int y) {
   penPos_ = TPoint{x, y};
   dashPixels_ = 0;
@@ -160,27 +153,6 @@ void TCanvas::RasteriseLine(const DeviceView& d, const TRect& clip, TPoint from,
   } else {
     DrawThinLine(*d.surface, clip, x0, y0, x1, y1, pen_, phase);
   }
-}
-
-// The surface's storage and its zeroing state change only with its shape,
-// which moves the device epoch, so its pixel pointer may be kept too.
-void TCanvas::ResolveLineState() {
-  const DeviceView d = Device();
-  const TRect clip = EffectiveClipOf(d);
-  line_.epoch = DeviceEpoch();
-  line_.penRevision = pen_.Revision();
-  // A recorded canvas reports every line, so it never steps inline.
-  line_.usable = d.surface != nullptr && !clip.IsEmpty() && KeepsDeviceState() && IsPlainThinPen(pen_) &&
-                 recorder_ == nullptr;
-  if (!line_.usable) return;
-  line_.pixels = d.surface->Row(0);
-  line_.stride = d.surface->Width();
-  line_.origin = d.origin;
-  line_.clipLeft = clip.Left;
-  line_.clipTop = clip.Top;
-  line_.clipWidth = static_cast<std::uint64_t>(clip.Right - clip.Left);
-  line_.clipHeight = static_cast<std::uint64_t>(clip.Bottom - clip.Top);
-  line_.penRGB = ColorToRGB(pen_.Color());
 }
 
 // The general line: every device, pen and clip. The device is resolved

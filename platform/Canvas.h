@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/DeviceEpoch.h"
 #include "platform/Gdi.h"
 #include "platform/Graphics.h"
+#include "platform/StateGeneration.h"
 #include "platform/Surface.h"
 
 namespace pelk {
@@ -36,7 +36,7 @@ class TCanvas : public TPersistent {
   // font was selected into the context directly since the last font change).
   HDC Handle();
   // The device context without realising the font, for state calls such as
-  // clip selection that plotting makes before every line.
+  // clip selection.
   HDC Context() { return this; }
 
   TPoint PenPos() const { return penPos_; }
@@ -46,20 +46,14 @@ class TCanvas : public TPersistent {
   void MoveTo(int x, int y);
   // Draws from the current position to (x, y), leaving (x, y) out, with the
   // current pen; (x, y) becomes the current position.
-  void LineTo(int x, int y) {
-    if (!QuickStep(x, y, nullptr)) DrawLineTo(x, y, nullptr);
-  }
+  void LineTo(int x, int y) { DrawLineTo(x, y, nullptr); }
   // For each x in turn: MoveTo(x, yFrom), LineTo(x, yTo). A one-pixel solid
   // pen draws them row by row, which suits the memory layout far better
   // than one column after another.
   void VerticalLines(std::span<const int> xs, int yFrom, int yTo);
   // LineTo followed by setting the end pixel plainly to endColor (no raster
-  // operation), in one pass over the canvas state. Inline: plotting draws
-  // one per data point, and a step of a pixel or none inside the clip with
-  // a plain pen is done here from the kept line state.
-  void LineToAndSetEnd(int x, int y, TColor endColor) {
-    if (!QuickStep(x, y, &endColor)) DrawLineTo(x, y, &endColor);
-  }
+  // operation, clipped), in one pass over the canvas state.
+  void LineToAndSetEnd(int x, int y, TColor endColor) { DrawLineTo(x, y, &endColor); }
   // Brush fills the inside, pen outlines; a one-pixel pen covers columns
   // x1 .. x2-1 and rows y1 .. y2-1.
   void Rectangle(int x1, int y1, int x2, int y2);
@@ -91,21 +85,12 @@ class TCanvas : public TPersistent {
 
   // Device-context state, reached through the functions of Gdi.h.
   std::optional<TRect> ClipRegion() const { return clip_; }
+  // A clip in surface coordinates, or none; a change moves the drawing state
+  // generation.
   void SelectClipRect(std::optional<TRect> rect) {
+    if (rect == clip_) return;
     clip_ = rect;
-    clipSource_ = 0;
-    line_.epoch = LineState::kUnresolved;
-  }
-  // The clip copied from a region handle, remembered with the handle so that
-  // selecting the same live region again can be skipped.
-  void SelectClipFromRegion(HRGN source, std::uint64_t deletions, const TRect& rect) {
-    clip_ = rect;
-    clipSource_ = source;
-    clipSourceDeletions_ = deletions;
-    line_.epoch = LineState::kUnresolved;
-  }
-  bool ClipComesFrom(HRGN source, std::uint64_t deletions) const {
-    return source != 0 && clipSource_ == source && clipSourceDeletions_ == deletions;
+    DrawingStateChanged();
   }
   std::uint32_t TextAlign() const { return textAlign_; }
   void SetTextAlign(std::uint32_t flags) { textAlign_ = flags; }
@@ -126,8 +111,9 @@ class TCanvas : public TPersistent {
   Surface* DeviceSurface() { return Device().surface; }
   // The part of the surface that drawing may reach now, in surface
   // coordinates; empty without a surface.
-  TRect EffectiveClip();
-  // Inline: every line and pixel drawn asks for it.
+  TRect EffectiveClip() { return EffectiveClipOf(Device()); }
+  // The same for a device resolved already. Inline: every line and pixel
+  // drawn asks for it.
   TRect EffectiveClipOf(const DeviceView& device) const {
     if (device.surface == nullptr) return {};
     const TRect& b = device.bounds;
@@ -144,8 +130,8 @@ class TCanvas : public TPersistent {
  protected:
   TCanvas();
   // Whether state resolved from the device may be kept between drawing
-  // calls: BeforeDrawing does nothing and every change of the device's
-  // shape goes through DeviceChanged().
+  // calls (DirectLines): BeforeDrawing does nothing and every change of the
+  // device moves the drawing state generation.
   virtual bool KeepsDeviceState() const { return false; }
   // Called before every drawing operation; the printer's canvas throws
   // outside a print job.
@@ -156,27 +142,11 @@ class TCanvas : public TPersistent {
   // set (the printer's, for documents). Null: nothing is reported.
   void SetRecorder(TDrawingRecorder* recorder) {
     recorder_ = recorder;
-    line_.epoch = LineState::kUnresolved;
+    DrawingStateChanged();
   }
 
  private:
-  // What a plain one-pixel line needs, resolved from the device, the clip
-  // and the pen, and kept while the device epoch and the pen revision stay
-  // the same and no clip is selected. Surface coordinates.
-  struct LineState {
-    static constexpr std::uint64_t kUnresolved = ~std::uint64_t{0};
-    std::uint64_t epoch = kUnresolved;
-    std::uint64_t penRevision = 0;
-    bool usable = false;  // a surface, a non-empty clip, a plain pen, a device that keeps state
-    std::uint32_t* pixels = nullptr;
-    std::int64_t stride = 0;
-    TPoint origin;
-    std::int64_t clipLeft = 0, clipTop = 0;
-    std::uint64_t clipWidth = 0, clipHeight = 0;
-    std::uint32_t penRGB = 0;
-  };
-  void ResolveLineState();
-  bool QuickStep(int x, int y, const TColor* endColor);
+  friend class DirectLines;  // draws plain lines from state it keeps
 
   void FontChanged();
   void RealiseFont();
@@ -192,12 +162,8 @@ class TCanvas : public TPersistent {
   // LineTo. Its phase is this modulo the pattern length, taken only when a
   // dashed line needs it.
   std::uint64_t dashPixels_ = 0;
-  std::uint32_t noLineSink_ = 0;  // takes QuickStep's branch-free write of an empty line
-  LineState line_;
   TCopyMode copyMode_ = cmSrcCopy;
   std::optional<TRect> clip_;
-  HRGN clipSource_ = 0;                  // region the clip was copied from, if any
-  std::uint64_t clipSourceDeletions_ = 0;  // objects deleted when it was copied
   std::uint32_t textAlign_ = TA_LEFT | TA_TOP;
   int bkMode_ = OPAQUE;
   HFONT ownFont_ = 0;       // the canvas font realised as a handle
@@ -205,33 +171,5 @@ class TCanvas : public TPersistent {
   bool fontValid_ = false;
   TDrawingRecorder* recorder_ = nullptr;
 };
-
-// A step of a pixel or none with both ends inside the clip: the start pixel
-// (when there is a line) and the end pixel (when a colour is given), exactly
-// as DrawLineTo sets them. Anything else returns false, having changed
-// nothing. Plotting draws one line per data point, mostly such steps.
-inline bool TCanvas::QuickStep(int x, int y, const TColor* endColor) {
-  if (line_.epoch != DeviceEpoch() || line_.penRevision != pen_.Revision()) ResolveLineState();
-  if (!line_.usable) return false;
-  const std::int64_t x0 = std::int64_t{penPos_.X} + line_.origin.X, y0 = std::int64_t{penPos_.Y} + line_.origin.Y;
-  const std::int64_t x1 = std::int64_t{x} + line_.origin.X, y1 = std::int64_t{y} + line_.origin.Y;
-  const std::int64_t dx = x1 - x0, dy = y1 - y0;
-  const std::int64_t pixels = std::max(dx < 0 ? -dx : dx, dy < 0 ? -dy : dy);
-  const auto inColumns = [this](std::int64_t v) { return static_cast<std::uint64_t>(v - line_.clipLeft) < line_.clipWidth; };
-  const auto inRows = [this](std::int64_t v) { return static_cast<std::uint64_t>(v - line_.clipTop) < line_.clipHeight; };
-  if (pixels > 1 || !inColumns(x0) || !inRows(y0) || !inColumns(x1) || !inRows(y1)) return false;
-  // With no line the start pixel goes to a scratch word: the two cases
-  // alternate at random in dense data, so no branch chooses.
-  std::uint32_t* start = line_.pixels + (y0 * line_.stride + x0);
-  const auto keep = static_cast<std::uintptr_t>(0) - static_cast<std::uintptr_t>(pixels);
-  std::uint32_t* target = reinterpret_cast<std::uint32_t*>((reinterpret_cast<std::uintptr_t>(start) & keep) |
-                                                           (reinterpret_cast<std::uintptr_t>(&noLineSink_) & ~keep));
-  *target = line_.penRGB;
-  if (endColor != nullptr) line_.pixels[y1 * line_.stride + x1] = ColorToRGB(*endColor);
-  penPos_ = TPoint{x, y};
-  dashPixels_ += static_cast<std::uint64_t>(pixels);
-  AfterDrawing();
-  return true;
-}
 
 }  // namespace pelk

@@ -4,9 +4,9 @@
 #include <climits>
 #include <utility>
 
-#include "platform/DeviceEpoch.h"
 #include "platform/Forms.h"
 #include "platform/Screen.h"
+#include "platform/StateGeneration.h"
 
 namespace pelk {
 
@@ -64,7 +64,7 @@ TControl::~TControl() { SetParent(nullptr); }
 // the list once Parent() already names the new parent.
 void TControl::SetParent(TForm* parent) {
   if (parent == parent_) return;
-  DeviceChanged();
+  DrawingStateChanged();
   if (TForm* old = std::exchange(parent_, nullptr)) old->RemoveControl(*this);
   parent_ = parent;
   if (parent_) {
@@ -77,7 +77,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   width = ClampExtent(left, width);
   height = ClampExtent(top, height);
   if (left == left_ && top == top_ && width == width_ && height == height_) return;
-  DeviceChanged();
+  DrawingStateChanged();
   left_ = left;
   top_ = top;
   width_ = width;

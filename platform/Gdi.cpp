@@ -27,11 +27,8 @@ class ObjectTable {
 
   bool Remove(HGDIOBJ handle) {
     if (handle == lastRegion_) lastRegion_ = 0;
-    if (objects_.erase(handle) == 0) return false;
-    ++deletions_;
-    return true;
+    return objects_.erase(handle) != 0;
   }
-  std::uint64_t Deletions() const { return deletions_; }
 
   template <class T>
   std::optional<T> Find(HGDIOBJ handle) {
@@ -41,8 +38,8 @@ class ObjectTable {
     return std::nullopt;
   }
 
-  // Plotting selects the same clip region for every line; the last region
-  // looked up is kept at hand.
+  // The printer's clip is selected before every plotted line; the last
+  // region looked up is kept at hand.
   std::optional<TRect> FindRegion(HGDIOBJ handle) {
     if (handle != 0 && handle == lastRegion_) return lastRegionRect_;
     std::optional<TRect> rect = Find<TRect>(handle);
@@ -58,7 +55,6 @@ class ObjectTable {
   HGDIOBJ next_ = 1;
   HGDIOBJ lastRegion_ = 0;
   TRect lastRegionRect_;
-  std::uint64_t deletions_ = 0;
 };
 
 // Never destroyed: canvases that outlive static destruction still delete
@@ -81,21 +77,15 @@ std::optional<TRect> RegionRect(HRGN region) { return Objects().FindRegion(regio
 
 bool DeleteObject(HGDIOBJ object) { return object != 0 && Objects().Remove(object); }
 
-std::uint64_t DeletedObjectCount() { return Objects().Deletions(); }
-
 int SelectClipRgn(HDC dc, HRGN region) {
   if (dc == nullptr) return RGN_ERROR;
   if (region == 0) {
     dc->SelectClipRect(std::nullopt);
     return SIMPLEREGION;
   }
-  // Plotting selects the same region before every line: a region still alive
-  // and already copied into this context needs no new copy.
-  const std::uint64_t deletions = Objects().Deletions();
-  if (dc->ClipComesFrom(region, deletions)) return dc->ClipRegion()->IsEmpty() ? NULLREGION : SIMPLEREGION;
   const std::optional<TRect> rect = RegionRect(region);
   if (!rect) return RGN_ERROR;
-  dc->SelectClipFromRegion(region, deletions, *rect);
+  dc->SelectClipRect(*rect);
   return rect->IsEmpty() ? NULLREGION : SIMPLEREGION;
 }
 

@@ -78,10 +78,6 @@ std::optional<TRect> RegionRect(HRGN region);
 // and return false.
 bool DeleteObject(HGDIOBJ object);
 
-// How many objects have been deleted so far; a region selected before the
-// count last changed may have gone since.
-std::uint64_t DeletedObjectCount();
-
 // Copies the region into the context's clip (in the coordinates of the
 // device's surface); the null handle removes the clip.
 int SelectClipRgn(HDC dc, HRGN region);

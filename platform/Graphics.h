@@ -6,26 +6,22 @@
 
 #include "platform/Classes.h"
 #include "platform/Gdi.h"
+#include "platform/StateGeneration.h"
 #include "platform/Types.h"
 
 namespace pelk {
 
-// Base of pen, brush and font: calls OnChange after every effective change
-// and counts the changes, so a holder can tell whether state it derived is
-// still current whoever else listens.
+// Base of pen, brush and font: every effective change moves the drawing
+// state generation and then calls OnChange.
 class TGraphicsObject : public TPersistent {
  public:
   TNotifyEvent OnChange;
-  std::uint64_t Revision() const { return revision_; }
 
  protected:
   void Changed() {
-    ++revision_;
+    DrawingStateChanged();
     if (OnChange) OnChange(this);
   }
-
- private:
-  std::uint64_t revision_ = 0;
 };
 
 class TPen : public TGraphicsObject {

@@ -1,8 +1,5 @@
 #include "platform/ImageFiles.h"
 
-#include <png.h>
-
-#include <cstring>
 #include <string>
 
 namespace pelk {
@@ -150,43 +147,6 @@ Surface DecodeBmp(std::span<const std::uint8_t> in) {
     for (int x = 0; x < layout.width; ++x, p += layout.bytesPerPixel) row[x] = FromBgr(p);
   }
   return image;
-}
-
-std::vector<std::uint8_t> EncodePng(const Surface& image) {
-  const std::size_t width = static_cast<std::size_t>(image.Width());
-  const std::size_t height = static_cast<std::size_t>(image.Height());
-  std::vector<std::uint8_t> rgb(width * height * 3);
-  for (std::size_t y = 0; y < height; ++y) {
-    const std::uint32_t* row = image.Row(static_cast<int>(y));
-    std::uint8_t* p = rgb.data() + y * width * 3;
-    for (std::size_t x = 0; x < width; ++x, p += 3) {
-      p[0] = static_cast<std::uint8_t>(row[x]);
-      p[1] = static_cast<std::uint8_t>(row[x] >> 8);
-      p[2] = static_cast<std::uint8_t>(row[x] >> 16);
-    }
-  }
-  png_image info;
-  std::memset(&info, 0, sizeof info);
-  info.version = PNG_IMAGE_VERSION;
-  info.width = static_cast<png_uint_32>(width);
-  info.height = static_cast<png_uint_32>(height);
-  info.format = PNG_FORMAT_RGB;
-  // A buffer that fits nearly any compressed result; on the rare miss libpng
-  // reports the size it needs and the write is repeated once.
-  std::vector<std::uint8_t> out(rgb.size() + rgb.size() / 64 + height + 1024);
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    png_alloc_size_t size = out.size();
-    if (png_image_write_to_memory(&info, out.data(), &size, 0, rgb.data(), 0, nullptr)) {
-      out.resize(size);
-      return out;
-    }
-    if (size <= out.size()) break;  // a real error, not a short buffer
-    out.resize(size);
-    png_image_free(&info);
-  }
-  const std::string why = info.message[0] != '\0' ? info.message : "unknown error";
-  png_image_free(&info);
-  throw ImageFormatError("PNG encoding failed: " + why);
 }
 
 }  // namespace pelk

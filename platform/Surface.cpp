@@ -1,12 +1,11 @@
 #include "platform/Surface.h"
 
 #include <algorithm>
-#include <mutex>
 #include <string>
 #include <utility>
 
-#include "platform/DeviceEpoch.h"
 #include "platform/Errors.h"
+#include "platform/StateGeneration.h"
 
 namespace pelk {
 
@@ -27,6 +26,7 @@ std::size_t PixelCount(int width, int height) {
 }
 
 // Pixel storage of freed surfaces, kept for the next surfaces of similar size.
+// Like the rest of the platform it belongs to the user-interface thread.
 class StoragePool {
  public:
   // Storage of exactly n pixels; `reused` tells whether it came from the pool
@@ -34,51 +34,38 @@ class StoragePool {
   Storage Take(std::size_t n, bool& reused) {
     reused = false;
     if (n == 0) return {};
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      // The smallest entry that fits without wasting more than half of it;
-      // shrinking a vector does not touch its elements.
-      auto best = entries_.end();
-      for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-        if (it->size() >= n && it->size() / 2 <= n &&
-            (best == entries_.end() || it->size() < best->size())) {
-          best = it;
-        }
-      }
-      if (best != entries_.end()) {
-        Storage s = std::move(*best);
-        pooledPixels_ -= s.capacity();
-        entries_.erase(best);
-        s.resize(n);
-        reused = true;
-        return s;
+    // The smallest entry that fits without wasting more than half of it;
+    // shrinking a vector does not touch its elements.
+    auto best = entries_.end();
+    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+      if (it->size() >= n && it->size() / 2 <= n && (best == entries_.end() || it->size() < best->size())) {
+        best = it;
       }
     }
-    return Storage(n);
+    if (best == entries_.end()) return Storage(n);
+    Storage s = std::move(*best);
+    pooledPixels_ -= s.capacity();
+    entries_.erase(best);
+    s.resize(n);
+    reused = true;
+    return s;
   }
 
   void Give(Storage&& s) {
     const std::size_t size = s.capacity();
     if (s.empty() || size > kMaxPooledPixels) return;
-    Storage dropped;  // freed outside the lock
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      while (!entries_.empty() &&
-             (entries_.size() >= kMaxEntries || pooledPixels_ + size > kMaxPooledPixels)) {
-        pooledPixels_ -= entries_.front().capacity();
-        dropped = std::move(entries_.front());
-        entries_.erase(entries_.begin());
-      }
-      pooledPixels_ += size;
-      entries_.push_back(std::move(s));
+    while (!entries_.empty() && (entries_.size() >= kMaxEntries || pooledPixels_ + size > kMaxPooledPixels)) {
+      pooledPixels_ -= entries_.front().capacity();
+      entries_.erase(entries_.begin());
     }
+    pooledPixels_ += size;
+    entries_.push_back(std::move(s));
   }
 
  private:
   static constexpr std::size_t kMaxEntries = 4;
   static constexpr std::size_t kMaxPooledPixels = std::size_t{1} << 25;  // 128 MiB
 
-  std::mutex mutex_;
   std::vector<Storage> entries_;  // oldest first
   std::size_t pooledPixels_ = 0;
 };
@@ -109,7 +96,7 @@ Surface::Surface(Surface&& other) noexcept
       pixels_(std::move(other.pixels_)),
       undefined_(std::exchange(other.undefined_, false)) {
   other.pixels_.clear();
-  DeviceChanged();  // other lost its storage
+  DrawingStateChanged();  // other lost its storage
 }
 
 Surface& Surface::operator=(Surface&& other) noexcept {
@@ -128,7 +115,7 @@ void Surface::Resize(int width, int height) {
   width = std::max(width, 0);
   height = std::max(height, 0);
   if (width == width_ && height == height_) return;
-  DeviceChanged();
+  DrawingStateChanged();
   const std::size_t n = PixelCount(width, height);
   if (undefined_ || pixels_.empty() || n == 0) {
     // Nothing to keep: the old content is all zero or there is none.
@@ -173,7 +160,7 @@ void Surface::ZeroStorage() const {
 }
 
 void Surface::Release() {
-  DeviceChanged();
+  DrawingStateChanged();
   Pool().Give(std::move(pixels_));
   pixels_ = Storage();
   width_ = 0;

@@ -4,7 +4,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <optional>
 
 #if defined(__SSE__)
@@ -33,30 +32,26 @@ struct AxisPlacement {
 // evaluated in extended precision in the order difference, times the
 // division width, divided by the scale, then added to or subtracted from the
 // origin, and stored in single precision. A linear axis first tries double
-// arithmetic with a precomputed pixels-per-value factor and keeps that float
-// only when an error bound proves the extended evaluation rounds to the same
-// float; otherwise (rarely) it evaluates the rule itself.
+// arithmetic with a precomputed pixels-per-value factor (negative for a
+// vertical axis, so one addition serves both) and keeps that float only when
+// an error bound proves the extended evaluation rounds to the same float;
+// otherwise (rarely) it evaluates the rule itself.
 // Inline: the plotting calls map every point through it.
 class AxisMap {
  public:
+  AxisMap() = default;  // maps nothing: every value gives NaN
   AxisMap(const AxisScale& scale, const AxisPlacement& placement, double ln10)
       : scale_(scale),
         placement_(placement),
         ln10_(ln10),
-        pixelsPerValue_(placement.divisionWidth / scale.scalePerDivision),
+        origin_(placement.originPixel),
+        pixelsPerValue_((Horizontal() ? 1 : -1) * (placement.divisionWidth / scale.scalePerDivision)),
         quick_(!scale.log && std::isnormal(pixelsPerValue_)) {}
 
-  // nullopt for NaN or infinite values, values <= 0 on a logarithmic axis, a
-  // zero scale and results that are not finite floats.
-  std::optional<float> Pixel(float value) const {
-    const float pixel = UncheckedPixel(value);
-    if (!std::isfinite(pixel)) return std::nullopt;
-    return pixel;
-  }
-
-  // The same, with every value that cannot be mapped giving NaN or an
-  // infinity: each exceptional input makes the result so. RoundPixel turns
-  // both away, so the plotting calls test once.
+  // The unrounded pixel; a value that cannot be mapped (NaN or infinite,
+  // not positive on a logarithmic axis, a zero scale, a result beyond the
+  // float range) gives NaN or an infinity: each exceptional input makes the
+  // result so. RoundPixel turns both away, so the plotting calls test once.
   float UncheckedPixel(float value) const {
     float pixel = 0.0f;
     if (quick_ && QuickLinearPixel(value, pixel)) [[likely]] return pixel;
@@ -76,73 +71,41 @@ class AxisMap {
   }
 
   // The double result p differs from the extended one by less than
-  // (|offset| + |p|) * 2^-51 (three roundings on each side); the bound below
-  // is eight times that, which also covers the rounding of p -+ bound. Float
-  // rounding never decreases, so when both ends of [p - bound, p + bound]
-  // round to the same finite float, the extended result rounds to it too.
+  // (|offset| + |p|) * 2^-51 (three roundings on each side; negating the
+  // factor is exact); the bound below is eight times that, which also covers
+  // the rounding of p -+ bound. Float rounding never decreases, so when both
+  // ends of [p - bound, p + bound] round to the same float, the extended
+  // result rounds to it too; that holds for the infinities as well. A NaN
+  // value gives NaN either way.
   bool QuickLinearPixel(float value, float& pixel) const {
     const double offset = (static_cast<double>(value) - scale_.originValue) * pixelsPerValue_;
-    const double origin = placement_.originPixel;
-    const double p = Horizontal() ? origin + offset : origin - offset;
+    const double p = origin_ + offset;
     const double bound = (std::fabs(offset) + std::fabs(p)) * 0x1p-48;
     const auto low = static_cast<float>(p - bound);
     const auto high = static_cast<float>(p + bound);
-    if (std::bit_cast<std::uint32_t>(low) != std::bit_cast<std::uint32_t>(high) || !std::isfinite(low)) return false;
-    // The same float as low; taken from p so that it does not wait for the bound.
-    pixel = static_cast<float>(p);
-    return true;
+    pixel = low;
+    return std::bit_cast<std::uint32_t>(low) == std::bit_cast<std::uint32_t>(high);
   }
 
-  AxisScale scale_;
-  AxisPlacement placement_;
-  double ln10_;
-  double pixelsPerValue_;
-  bool quick_;
-};
-
-// Remembers the AxisMap of the last settings asked for, so that a run of
-// plotting calls under unchanged settings prepares it once.
-class AxisMapMemo {
- public:
-  const AxisMap& For(const AxisScale& scale, const AxisPlacement& placement, double ln10) {
-    if (!map_ || !Same(scale, placement, ln10)) [[unlikely]] {
-      scale_ = scale;
-      placement_ = placement;
-      ln10_ = ln10;
-      map_.emplace(scale, placement, ln10);
-    }
-    return *map_;
-  }
-
- private:
-  // Bitwise, so that NaN settings and signed zeros count as what they are.
-  static bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
-  bool Same(const AxisScale& scale, const AxisPlacement& placement, double ln10) const {
-    return scale.log == scale_.log && SameBits(scale.originValue, scale_.originValue) &&
-           SameBits(scale.scalePerDivision, scale_.scalePerDivision) && scale.minExponent == scale_.minExponent &&
-           placement.divisionWidth == placement_.divisionWidth && placement.originPixel == placement_.originPixel &&
-           placement.orientation == placement_.orientation && SameBits(ln10, ln10_);
-  }
-
-  std::optional<AxisMap> map_;
   AxisScale scale_;
   AxisPlacement placement_;
   double ln10_ = 0.0;
+  double origin_ = 0.0;          // the origin pixel
+  double pixelsPerValue_ = 0.0;  // signed: the direction of the axis
+  bool quick_ = false;
 };
 
-// The unrounded pixel of one value; see AxisMap.
-inline std::optional<float> ValueToPixel(const AxisScale& scale, const AxisPlacement& placement, float value,
-                                         double ln10) {
-  return AxisMap(scale, placement, ln10).Pixel(value);
-}
-
 // The screen pixel of an unrounded one: nearest, halves to even (the current
-// rounding mode, as rint); nullopt outside the 32-bit range.
+// rounding mode, as rint); nullopt outside the 32-bit range and for NaN.
 inline std::optional<std::int32_t> RoundPixel(float unroundedPixel) {
-  if (!(unroundedPixel >= -2147483648.0f && unroundedPixel < 2147483648.0f)) return std::nullopt;
 #if defined(__SSE__)
-  return _mm_cvtss_si32(_mm_set_ss(unroundedPixel));
+  // The conversion gives INT32_MIN for everything it cannot convert, so
+  // only that answer needs a second look.
+  const std::int32_t pixel = _mm_cvtss_si32(_mm_set_ss(unroundedPixel));
+  if (pixel == INT32_MIN && unroundedPixel != -2147483648.0f) [[unlikely]] return std::nullopt;
+  return pixel;
 #else
+  if (!(unroundedPixel >= -2147483648.0f && unroundedPixel < 2147483648.0f)) return std::nullopt;
   return static_cast<std::int32_t>(std::rint(unroundedPixel));
 #endif
 }

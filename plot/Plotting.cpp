@@ -1,38 +1,31 @@
 // The drawing calls: the pen position in control, plot and printer pixels,
 // and moves and lines routed to the image, the control's canvas and the
 // printer. A point that cannot be mapped is skipped and leaves a gap.
+#include <algorithm>
+#include <array>
 #include <climits>
 #include <cstdint>
 
 #include "core/Pelkgraph.h"
 #include "platform/Printer.h"
 #include "plot/AxisScaleOf.h"
-#include "plot/Mapping.h"
+#include "plot/PlotSession.h"
 
 namespace pelk {
 
 namespace {
 
-// One pen position: canvas pixels and the offset from the plot origin (y up).
-struct Position {
-  int xCanvas = 0;
-  int yCanvas = 0;
-  int xGraph = 0;
-  int yGraph = 0;
-};
-
 bool FitsInt32(std::int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
 
 // Places an offset from a plot origin; false when the canvas pixel leaves
 // the 32-bit range.
-bool PlaceFromOrigin(int xOrigin, int yOrigin, std::int64_t xGraph, std::int64_t yGraph, Position& p) {
+bool PlaceFromOrigin(int xOrigin, int yOrigin, std::int64_t xGraph, std::int64_t yGraph, PenPosition& p) {
   const std::int64_t x = xOrigin + xGraph;
   const std::int64_t y = yOrigin - yGraph;
   if (!FitsInt32(xGraph) || !FitsInt32(yGraph) || !FitsInt32(x) || !FitsInt32(y)) return false;
   p = {static_cast<int>(x), static_cast<int>(y), static_cast<int>(xGraph), static_cast<int>(yGraph)};
   return true;
 }
-
 
 // A line to (x, y); in Graph mode its end pixel is then set plainly.
 void DrawLine(TCanvas& canvas, int x, int y, bool endPixel, TColor endColor) {
@@ -43,14 +36,78 @@ void DrawLine(TCanvas& canvas, int x, int y, bool endPixel, TColor endColor) {
   }
 }
 
+// Points a screen run places before it draws them.
+constexpr std::size_t kRunChunk = 256;
+
+// The screens' pens for a run, given back to their canvases when it ends,
+// also by an exception.
+class ScreenPens {
+ public:
+  explicit ScreenPens(const PlotSession& session)
+      : image(session.image.Begin()), control(session.control.Begin()), session_(session) {}
+  ~ScreenPens() {
+    session_.image.End(image);
+    session_.control.End(control);
+  }
+  ScreenPens(const ScreenPens&) = delete;
+  ScreenPens& operator=(const ScreenPens&) = delete;
+
+  DirectPen image, control;
+
+ private:
+  const PlotSession& session_;
+};
+
 }  // namespace
 
 struct TPelkgraph::PenPoint {
-  Position screen;
-  Position printer;  // only while the printer is enabled
+  PenPosition screen;
+  PenPosition printer;  // only while the printer is enabled
 };
 
-bool TPelkgraph::PixelCallPoint(int X, int Y, PenPoint& point) const {
+PlotSession& TPelkgraph::MoveSession() {
+  if (FPlotSession->mapsAt != DrawingStateGeneration()) [[unlikely]] PrepareMaps();
+  return *FPlotSession;
+}
+
+PlotSession& TPelkgraph::LineSession() {
+  if (FPlotSession->linesAt != DrawingStateGeneration()) [[unlikely]] PrepareLines();
+  return *FPlotSession;
+}
+
+void TPelkgraph::PrepareMaps() {
+  PlotSession& s = *FPlotSession;
+  // The second Y axis has its own scale but shares the primary's divisions.
+  const TAxis& yAxis = FSecondYaxis && FUseSecondYAxis ? *FYAxis2 : *FYAxis;
+  s.xPlace = {FXAxis->DivisionWidth(), FXorigin, AxisOrientation::Horizontal};
+  s.yPlace = {FYAxis->DivisionWidth(), FYorigin, AxisOrientation::Vertical};
+  s.xMap = AxisMap(ScaleOf(*FXAxis), s.xPlace, FLn10);
+  s.yMap = AxisMap(ScaleOf(yAxis), s.yPlace, FLn10);
+  s.mapsAt = DrawingStateGeneration();
+  s.linesAt = PlotSession::kNever;
+}
+
+// Step 1 of every line call for the screen: the regions selected once stay
+// selected while the generation stays (any other selection moves it).
+// Selecting them may move it, so the session takes the generation after.
+void TPelkgraph::PrepareLines() {
+  PlotSession& s = *FPlotSession;
+  if (s.mapsAt != DrawingStateGeneration()) PrepareMaps();
+  if (FClipData) {
+    SelectClipRgn(FBitmap->Canvas().Context(), FBitmapClipRgn);
+    SelectClipRgn(Canvas().Context(), FCanvasClipRgn);
+  }
+  s.image = DirectLines(FBitmap->Canvas());
+  s.control = DirectLines(Canvas());
+  s.mapsAt = s.linesAt = DrawingStateGeneration();
+}
+
+// Step 1 of every line call for the printer, which keeps nothing.
+void TPelkgraph::SelectPrinterClip() {
+  if (FClipData && FPrinterEnabled) SelectClipRgn(Printer().Canvas().Context(), FPrinterClipRgn);
+}
+
+inline bool TPelkgraph::PixelCallPoint(int X, int Y, PenPoint& point) const {
   if (!PlaceFromOrigin(FXorigin, FYorigin, X, Y, point.screen)) return false;
   if (!FPrinterEnabled) return true;
   const auto px = PrinterFromPixel(X, FPrinterScaleFactor);
@@ -58,85 +115,82 @@ bool TPelkgraph::PixelCallPoint(int X, int Y, PenPoint& point) const {
   return px && py && PlaceFromOrigin(FPrinterXorigin, FPrinterYorigin, *px, *py, point.printer);
 }
 
-bool TPelkgraph::ScaledCallPoint(float X, float Y, PenPoint& point) {
-  // The second Y axis has its own scale but shares the primary's divisions.
-  const TAxis& yAxis = FSecondYaxis && FUseSecondYAxis ? *FYAxis2 : *FYAxis;
-  const AxisPlacement xPlace{FXAxis->DivisionWidth(), FXorigin, AxisOrientation::Horizontal};
-  const AxisPlacement yPlace{FYAxis->DivisionWidth(), FYorigin, AxisOrientation::Vertical};
+inline bool TPelkgraph::ScaledCallPoint(const PlotSession& session, float X, float Y, PenPoint& point) const {
   // Unmappable values give NaN or an infinity, which rounding turns away.
-  const float xPixel = FXMap.For(ScaleOf(*FXAxis), xPlace, FLn10).UncheckedPixel(X);
-  const float yPixel = FYMap.For(ScaleOf(yAxis), yPlace, FLn10).UncheckedPixel(Y);
+  const float xPixel = session.xMap.UncheckedPixel(X);
+  const float yPixel = session.yMap.UncheckedPixel(Y);
   const auto xCanvas = RoundPixel(xPixel);
   const auto yCanvas = RoundPixel(yPixel);
   if (!xCanvas || !yCanvas) return false;
   // The canvas pixels are the rounded ones; only the offsets can overflow.
-  const std::int64_t xGraph = std::int64_t{*xCanvas} - FXorigin;
-  const std::int64_t yGraph = std::int64_t{FYorigin} - *yCanvas;
-  if (!FitsInt32(xGraph) || !FitsInt32(yGraph)) return false;
-  point.screen = {*xCanvas, *yCanvas, static_cast<int>(xGraph), static_cast<int>(yGraph)};
+  int xGraph = 0, yGraph = 0;
+  if (__builtin_sub_overflow(*xCanvas, FXorigin, &xGraph) || __builtin_sub_overflow(FYorigin, *yCanvas, &yGraph)) {
+    return false;
+  }
+  point.screen = {*xCanvas, *yCanvas, xGraph, yGraph};
   if (!FPrinterEnabled) return true;
   // The printer takes the unrounded pixel, so it keeps the value's precision.
-  const auto px = PrinterFromUnrounded(xPixel, xPlace, FPrinterScaleFactor);
-  const auto py = PrinterFromUnrounded(yPixel, yPlace, FPrinterScaleFactor);
+  const auto px = PrinterFromUnrounded(xPixel, session.xPlace, FPrinterScaleFactor);
+  const auto py = PrinterFromUnrounded(yPixel, session.yPlace, FPrinterScaleFactor);
   return px && py && PlaceFromOrigin(FPrinterXorigin, FPrinterYorigin, *px, *py, point.printer);
 }
 
-void TPelkgraph::SelectPlotClip() {
-  if (!FClipData) return;
-  // A canvas that still holds the live region needs no new selection; lines
-  // in a row mostly find it so.
-  const std::uint64_t deletions = DeletedObjectCount();
-  const auto select = [deletions](TCanvas& canvas, HRGN region) {
-    if (!canvas.ClipComesFrom(region, deletions)) SelectClipRgn(canvas.Context(), region);
-  };
-  select(FBitmap->Canvas(), FBitmapClipRgn);
-  select(Canvas(), FCanvasClipRgn);
-  if (FPrinterEnabled) select(Printer().Canvas(), FPrinterClipRgn);
-}
-
-void TPelkgraph::PenTo(const PenPoint& point, bool line) {
-  // After a skipped point the curve starts again here instead of bridging the gap.
-  if (FCurveBroken) {
-    line = false;
-    FCurveBroken = false;
-  }
-  const Position& s = point.screen;
+inline void TPelkgraph::StoreScreenPosition(const PenPosition& s) {
   FXCanvas = s.xCanvas;
   FYCanvas = s.yCanvas;
   FXGraph = s.xGraph;
   FYGraph = s.yGraph;
+}
+
+inline void TPelkgraph::StorePosition(const PenPoint& point) {
+  StoreScreenPosition(point.screen);
   if (FPrinterEnabled) {
-    const Position& p = point.printer;
+    const PenPosition& p = point.printer;
     FPrinterXcanvas = p.xCanvas;
     FPrinterYcanvas = p.yCanvas;
     FPrinterXGraph = p.xGraph;
     FPrinterYGraph = p.yGraph;
   }
+}
 
+void TPelkgraph::MovePens(const PenPoint& point) {
+  FCurveBroken = false;
+  StorePosition(point);
+  if (FScreenEnabled) {
+    // The control's canvas is moved also while the control is hidden.
+    FBitmap->Canvas().MoveTo(FXCanvas, FYCanvas);
+    Canvas().MoveTo(FXCanvas, FYCanvas);
+  }
+  if (FPrinterEnabled) Printer().Canvas().MoveTo(FPrinterXcanvas, FPrinterYcanvas);
+}
+
+// One line call: the screens through the session's direct lines, the
+// printer on its canvas.
+inline void TPelkgraph::LinePens(const PlotSession& session, const PenPoint& point) {
+  // After a skipped point the curve starts again here instead of bridging the gap.
+  if (FCurveBroken) {
+    MovePens(point);
+    return;
+  }
+  StorePosition(point);
   const bool endPixel = FLineMode == TLineMode::Graph;
   if (FScreenEnabled) {
-    TCanvas& image = FBitmap->Canvas();
-    if (line) {
-      DrawLine(image, s.xCanvas, s.yCanvas, endPixel, FPenColor);
-      if (Visible()) DrawLine(Canvas(), s.xCanvas, s.yCanvas, endPixel, FPenColor);
-    } else {
-      // The control's canvas is moved also while the control is hidden.
-      image.MoveTo(s.xCanvas, s.yCanvas);
-      Canvas().MoveTo(s.xCanvas, s.yCanvas);
-    }
+    const std::uint32_t endRGB = ColorToRGB(FPenColor);
+    const std::uint32_t* end = endPixel ? &endRGB : nullptr;
+    session.image.LineTo(FXCanvas, FYCanvas, end);
+    if (Visible()) session.control.LineTo(FXCanvas, FYCanvas, end);
   }
   if (FPrinterEnabled) {
-    TCanvas& printer = Printer().Canvas();
-    if (line) {
-      DrawLine(printer, FPrinterXcanvas, FPrinterYcanvas, endPixel, FPrintMonoChrome ? clBlack : FPenColor);
-    } else {
-      printer.MoveTo(FPrinterXcanvas, FPrinterYcanvas);
-    }
+    DrawLine(Printer().Canvas(), FPrinterXcanvas, FPrinterYcanvas, endPixel, FPrintMonoChrome ? clBlack : FPenColor);
   }
 }
 
+void TPelkgraph::CountSkipped(long long count) {
+  FSkippedPoints = count > LLONG_MAX - FSkippedPoints ? LLONG_MAX : FSkippedPoints + count;
+}
+
 void TPelkgraph::SkipPoint() {
-  if (FSkippedPoints < LLONG_MAX) ++FSkippedPoints;
+  CountSkipped(1);
   FCurveBroken = true;
 }
 
@@ -148,41 +202,107 @@ void TPelkgraph::ResetPlottingState() {
 void TPelkgraph::MoveTo(int X, int Y) {
   PenPoint point;
   if (PixelCallPoint(X, Y, point)) {
-    PenTo(point, false);
+    MovePens(point);
   } else {
     SkipPoint();
   }
-}
-
-void TPelkgraph::LineTo(int X, int Y) {
-  SelectPlotClip();
-  PenPoint point;
-  if (PixelCallPoint(X, Y, point)) {
-    PenTo(point, true);
-  } else {
-    SkipPoint();
-  }
-  FRedrawFrame = false;
 }
 
 void TPelkgraph::MoveScaledTo(float X, float Y) {
   PenPoint point;
-  if (ScaledCallPoint(X, Y, point)) {
-    PenTo(point, false);
+  if (ScaledCallPoint(MoveSession(), X, Y, point)) {
+    MovePens(point);
   } else {
     SkipPoint();
   }
 }
 
-void TPelkgraph::LineScaledTo(float X, float Y) {
-  SelectPlotClip();
+// One line call: step 1, the clip selection (the printer's, which keeps
+// nothing; the session keeps the screens' regions selected), then the
+// point that place(point) gives, then FRedrawFrame.
+template <class Place>
+inline void TPelkgraph::LineCall(Place place) {
+  // The printer's clip first: selecting it may move the generation, which
+  // the screens' session then already includes.
+  SelectPrinterClip();
+  const PlotSession& session = LineSession();
   PenPoint point;
-  if (ScaledCallPoint(X, Y, point)) {
-    PenTo(point, true);
+  if (place(point)) {
+    LinePens(session, point);
   } else {
     SkipPoint();
   }
   FRedrawFrame = false;
+}
+
+// A run of line calls: place(i, point) gives the i-th point. A run that
+// reaches the printer, or not the screens, is made of the line calls
+// themselves. With the screens as the only destination the run goes in
+// chunks: the points of a chunk are placed (the position properties,
+// SkippedPoints and the gaps, point by point; nothing there can fail, so the
+// chunk's last position and FRedrawFrame are stored once), then the image's pen and the control's pen each take the chunk's steps
+// through the session's direct lines. The clip selection is made once: no
+// point changes what it reads. The two screens are separate surfaces, so
+// drawing a chunk on each in turn sets the pixels the calls one by one set.
+template <class Place>
+void TPelkgraph::LineRun(std::size_t count, Place place) {
+  if (count == 0) return;
+  if (!FScreenEnabled || FPrinterEnabled) {
+    for (std::size_t i = 0; i < count; ++i) LineCall([&](PenPoint& point) { return place(i, point); });
+    return;
+  }
+  const PlotSession& session = LineSession();
+  const std::uint32_t endRGB = ColorToRGB(FPenColor);
+  const std::uint32_t* end = FLineMode == TLineMode::Graph ? &endRGB : nullptr;
+  const bool visible = Visible();
+  ScreenPens pens(session);
+  std::array<DirectStep, kRunChunk> steps;  // left uninitialised: only placed steps are read
+  for (std::size_t first = 0; first < count; first += kRunChunk) {
+    const std::size_t last = std::min(count, first + kRunChunk);
+    std::size_t placed = 0;
+    long long skipped = 0;
+    bool broken = FCurveBroken;
+    PenPoint point;
+    PenPosition latest;
+    for (std::size_t i = first; i < last; ++i) {
+      if (place(i, point)) {
+        // After a skipped point the curve starts again here instead of bridging the gap.
+        steps[placed++] = {point.screen.xCanvas, point.screen.yCanvas, broken};
+        broken = false;
+        latest = point.screen;
+      } else {
+        ++skipped;
+        broken = true;
+      }
+    }
+    // Only the latest position shows once the chunk is placed.
+    if (placed != 0) StoreScreenPosition(latest);
+    CountSkipped(skipped);
+    FCurveBroken = broken;
+    FRedrawFrame = false;
+    const std::span<const DirectStep> chunk(steps.data(), placed);
+    session.image.Take(pens.image, chunk, end, true);
+    // The hidden control's pen moves but draws nothing.
+    session.control.Take(pens.control, chunk, end, visible);
+  }
+}
+
+void TPelkgraph::LineTo(int X, int Y) {
+  LineCall([&](PenPoint& point) { return PixelCallPoint(X, Y, point); });
+}
+
+void TPelkgraph::LineScaledTo(float X, float Y) {
+  LineCall([&](PenPoint& point) { return ScaledCallPoint(*FPlotSession, X, Y, point); });
+}
+
+void TPelkgraph::LineTo(std::span<const TPoint> points) {
+  LineRun(points.size(), [&](std::size_t i, PenPoint& point) { return PixelCallPoint(points[i].X, points[i].Y, point); });
+}
+
+void TPelkgraph::LineScaledTo(std::span<const float> xs, std::span<const float> ys) {
+  const PlotSession& session = *FPlotSession;
+  LineRun(std::min(xs.size(), ys.size()),
+          [&](std::size_t i, PenPoint& point) { return ScaledCallPoint(session, xs[i], ys[i], point); });
 }
 
 void TPelkgraph::PlotLastPixel() {

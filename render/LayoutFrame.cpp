@@ -154,6 +154,8 @@ void TPelkgraph::LayoutFrame() {
                                    SaturatingAdd(SaturatingAdd(FXend, Left()), 1),
                                    SaturatingAdd(SaturatingAdd(FYorigin, Top()), 1));
   }
+  // A new plot origin and new regions: what plotting prepared from the old ones is stale.
+  DrawingStateChanged();
 }
 
 void TPelkgraph::StretchDivisions() {

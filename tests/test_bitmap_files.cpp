@@ -104,30 +104,57 @@ TEST_F(BitmapFiles, TopDownAnd32BitBmpsAreRead) {
   EXPECT_TRUE(SamePixels(original, loaded));
 }
 
-TEST_F(BitmapFiles, PngIsEightBitRgbWithTheImagePixels) {
-  TBitmap original;
-  Pattern(original, 7, 4);
-  const std::string path = PathOf("c.png");
-  original.SaveToPngFile(path);
-  const Bytes file = ReadBytes(path);
-  ASSERT_GE(file.size(), 8u);
-  EXPECT_EQ(png_sig_cmp(file.data(), 0, 8), 0);
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  ASSERT_TRUE(png_image_begin_read_from_file(&image, path.c_str()));
-  EXPECT_EQ(image.width, 7u);
-  EXPECT_EQ(image.height, 4u);
-  EXPECT_EQ(image.format, static_cast<png_uint_32>(PNG_FORMAT_RGB));
-  image.format = PNG_FORMAT_RGB;
-  Bytes rgb(PNG_IMAGE_SIZE(image));
-  ASSERT_TRUE(png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr));
-  for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 7; ++x) {
-      const std::uint32_t p = original.Pixels().Get(x, y);
-      const std::uint8_t* q = &rgb[(y * 7 + x) * 3];
-      EXPECT_EQ(q[0] | q[1] << 8 | q[2] << 16, static_cast<int>(p & 0xFFFFFF)) << x << "," << y;
+// An image whose pixel (x, y) takes the (x + w * y) % n-th of n distinct
+// colours; the byte above the colour holds garbage, which files leave out.
+void Colours(TBitmap& b, int w, int h, int n) {
+  b.SetSize(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const auto k = static_cast<std::uint32_t>((x + w * y) % n);
+      b.Pixels().Set(x, y, (k * 0x010101u ^ 0x0000FFu) | (k % 3) << 24);
     }
+}
+
+// 8-bit PNGs of the image's pixels: with a palette (colour type 3) up to
+// 256 colours, as RGB (colour type 2) beyond.
+TEST_F(BitmapFiles, PngHoldsThePixelsWithAPaletteUpTo256Colours) {
+  struct Case {
+    const char* what;
+    int width, height, colours;
+    int colourType;
+  };
+  const Case cases[] = {
+      {"one pixel", 1, 1, 1, 3},      {"one colour", 5, 3, 1, 3},         {"28 colours", 7, 4, 28, 3},
+      {"256 colours", 32, 9, 256, 3}, {"257 colours", 32, 9, 257, 2},    {"a colour per pixel", 300, 200, 60000, 2},
+      {"a wide row", 4000, 1, 3, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TBitmap original;
+    Colours(original, c.width, c.height, c.colours);
+    const std::string path = PathOf("c.png");
+    original.SaveToPngFile(path);
+    const Bytes file = ReadBytes(path);
+    ASSERT_GE(file.size(), 26u);
+    EXPECT_EQ(png_sig_cmp(file.data(), 0, 8), 0);
+    EXPECT_EQ(file[24], 8) << "bit depth";
+    EXPECT_EQ(file[25], c.colourType) << "colour type";
+    png_image image;
+    std::memset(&image, 0, sizeof image);
+    image.version = PNG_IMAGE_VERSION;
+    ASSERT_TRUE(png_image_begin_read_from_file(&image, path.c_str()));
+    EXPECT_EQ(image.width, static_cast<png_uint_32>(c.width));
+    EXPECT_EQ(image.height, static_cast<png_uint_32>(c.height));
+    image.format = PNG_FORMAT_RGB;
+    Bytes rgb(PNG_IMAGE_SIZE(image));
+    ASSERT_TRUE(png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr));
+    for (int y = 0; y < c.height; ++y)
+      for (int x = 0; x < c.width; ++x) {
+        const std::uint32_t p = original.Pixels().Get(x, y);
+        const std::uint8_t* q = &rgb[(static_cast<std::size_t>(y) * c.width + x) * 3];
+        ASSERT_EQ(q[0] | q[1] << 8 | q[2] << 16, static_cast<int>(p & 0xFFFFFF)) << x << "," << y;
+      }
+  }
 }
 
 TEST_F(BitmapFiles, FailedSavesLeaveExistingFilesAndNoTemporaries) {

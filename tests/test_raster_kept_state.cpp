@@ -1,12 +1,17 @@
-// Lines drawn from a canvas's kept device state must match lines drawn with
-// the state resolved afresh, through every change of pen, clip and device.
+// Lines drawn from a canvas's kept direct line state must match lines drawn
+// by the canvas's general path, through every change of pen, clip and
+// device: each such change moves the drawing state generation, and the
+// state is taken again when it has moved.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <random>
+#include <span>
 #include <vector>
 
 #include "platform/Bitmap.h"
 #include "platform/Controls.h"
+#include "platform/DirectLines.h"
 #include "platform/Forms.h"
 
 namespace pelk {
@@ -23,10 +28,30 @@ class FreshCanvas : public TCanvas {
   Surface& surface_;
 };
 
-// Applies the same call to the bitmap's canvas (which keeps state) and to a
-// fresh-state canvas over a twin surface.
+// Direct lines on a canvas, taken again whenever the generation has moved,
+// as the graph's plot session takes them.
+class KeptLines {
+ public:
+  explicit KeptLines(TCanvas& canvas) : canvas_(canvas) {}
+  DirectLines& Now() {
+    if (at_ != DrawingStateGeneration()) {
+      lines_ = DirectLines(canvas_);
+      at_ = DrawingStateGeneration();
+    }
+    return lines_;
+  }
+
+ private:
+  TCanvas& canvas_;
+  DirectLines lines_;
+  std::uint64_t at_ = ~std::uint64_t{0};
+};
+
+// Lines through the bitmap canvas's kept direct lines, and the same calls on
+// a canvas over a twin surface that draws everything by the general path.
 struct Twin {
   TBitmap kept;
+  KeptLines keptLines{kept.Canvas()};
   Surface freshSurface;
   FreshCanvas fresh{freshSurface};
 
@@ -49,10 +74,11 @@ struct Twin {
   }
 };
 
-// Random walks of short and long steps, in and out of the clip, interleaved
-// with every kind of state change (plain pens most of the time, so that the
-// kept state is in use); both canvases end in the same pixels and the same
-// pen position after each step.
+// Random walks of short and long steps, in and out of the clip, single and
+// in runs, interleaved with every kind of state change (plain pens most of
+// the time, so that the direct steps are in use); both canvases end in the
+// same pixels and the same pen position after each step. Dotted lines after
+// direct steps show that the dash position is kept too.
 TEST(KeptLineState, MatchesFreshStateThroughEveryChange) {
   std::mt19937 rng(4711);
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
@@ -86,28 +112,99 @@ TEST(KeptLineState, MatchesFreshStateThroughEveryChange) {
       x = pick(-10, 50);
       y = pick(-10, 40);
       t.Both([&](TCanvas& cv) { cv.MoveTo(x, y); });
-    } else {
+    } else if (what < 60) {
       // Mostly steps of a pixel or none, as dense data makes.
-      const int reach = what < 90 ? 1 : 8;
+      const int reach = what < 55 ? 1 : 8;
       x += pick(-reach, reach);
       y += pick(-reach, reach);
+      const std::uint32_t lime = ColorToRGB(clLime);
       const bool end = pick(0, 4) != 0;
-      t.Both([&](TCanvas& cv) {
-        if (end) {
-          cv.LineToAndSetEnd(x, y, clLime);
-        } else {
-          cv.LineTo(x, y);
+      t.keptLines.Now().LineTo(x, y, end ? &lime : nullptr);
+      if (end) {
+        t.fresh.LineToAndSetEnd(x, y, clLime);
+      } else {
+        t.fresh.LineTo(x, y);
+      }
+    } else {
+      // A run of steps with an occasional move, drawn or (a hidden
+      // control's) only moved.
+      std::vector<DirectStep> run(static_cast<std::size_t>(pick(1, 40)));
+      for (DirectStep& s : run) {
+        s.move = pick(0, 15) == 0;
+        const int reach = s.move ? 20 : pick(0, 9) ? 1 : 8;
+        x += pick(-reach, reach);
+        y += pick(-reach, reach);
+        s.x = x;
+        s.y = y;
+      }
+      const bool end = pick(0, 4) != 0, draw = pick(0, 7) != 0;
+      const std::uint32_t lime = ColorToRGB(clLime);
+      DirectLines& lines = t.keptLines.Now();
+      DirectPen pen = lines.Begin();
+      // In two parts, as a plotting run takes its chunks.
+      const std::size_t half = run.size() / 2;
+      lines.Take(pen, std::span(run).first(half), end ? &lime : nullptr, draw);
+      lines.Take(pen, std::span(run).subspan(half), end ? &lime : nullptr, draw);
+      lines.End(pen);
+      for (const DirectStep& s : run) {
+        if (s.move) {
+          t.fresh.MoveTo(s.x, s.y);
+        } else if (draw && end) {
+          t.fresh.LineToAndSetEnd(s.x, s.y, clLime);
+        } else if (draw) {
+          t.fresh.LineTo(s.x, s.y);
         }
-      });
+      }
+      if (!draw) {
+        // Lines left out leave the pen at the last move.
+        x = t.fresh.PenPos().X;
+        y = t.fresh.PenPos().Y;
+      }
     }
     ASSERT_EQ(t.kept.Canvas().PenPos(), t.fresh.PenPos());
     ASSERT_TRUE(t.Same());
   }
 }
 
-// A control's canvas follows its control and form: moving, resizing and
-// re-parenting the control and resizing the form between two lines puts
-// the second line where the control is now, and never outside the form.
+// The dash pattern continues across direct steps: a dotted line drawn after
+// some one-pixel steps (single or in a run) starts at the same phase as
+// after the canvas's own steps.
+TEST(KeptLineState, DottedLineAfterDirectStepsKeepsThePhase) {
+  struct Case {
+    int steps;
+    bool inRun;
+  };
+  const Case cases[] = {{1, false}, {2, false}, {5, false}, {1, true}, {2, true}, {4, true}, {5, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.steps << " steps" << (c.inRun ? " in a run" : " one by one"));
+    Twin t;
+    t.Resize(40, 3);
+    t.kept.Pixels().Fill(clWhite);
+    t.freshSurface.Fill(clWhite);
+    t.Both([](TCanvas& cv) { cv.MoveTo(0, 0); });
+    std::vector<DirectStep> run;
+    for (int i = 1; i <= c.steps; ++i) run.push_back({i, 0, false});
+    DirectLines& lines = t.keptLines.Now();
+    if (c.inRun) {
+      DirectPen pen = lines.Begin();
+      lines.Take(pen, run, nullptr, true);
+      lines.End(pen);
+    } else {
+      for (const DirectStep& s : run) lines.LineTo(s.x, s.y, nullptr);
+    }
+    for (const DirectStep& s : run) t.fresh.LineTo(s.x, s.y);
+    t.Both([](TCanvas& cv) {
+      cv.Pen().SetStyle(psDot);
+      cv.LineTo(39, 0);
+    });
+    for (int x = 0; x < 40; ++x) ASSERT_EQ(t.kept.Pixels().Get(x, 0), t.freshSurface.Get(x, 0)) << "x " << x;
+  }
+}
+
+// Direct lines on a control's canvas follow its control and form: moving,
+// resizing and re-parenting the control and resizing the form between two
+// lines puts the second line where the control is now, and never outside
+// the form.
 TEST(KeptLineState, ControlCanvasFollowsItsControlAndForm) {
   struct Case {
     const char* change;
@@ -133,13 +230,15 @@ TEST(KeptLineState, ControlCanvasFollowsItsControlAndForm) {
     TGraphicControl control(&a);
     control.SetBounds(10, 10, 40, 40);
     TCanvas& canvas = control.Canvas();
+    KeptLines lines(canvas);
     canvas.Pen().SetColor(clRed);
     canvas.MoveTo(1, 1);
-    canvas.LineToAndSetEnd(2, 2, clRed);
+    const std::uint32_t red = ColorToRGB(clRed), blue = ColorToRGB(clBlue);
+    lines.Now().LineTo(2, 2, &red);
     k.apply(a, b, control);
     a.ClientSurface().Fill(0xFFFFFF);
     b.ClientSurface().Fill(0xFFFFFF);
-    canvas.LineToAndSetEnd(2, 1, clBlue);
+    lines.Now().LineTo(2, 1, &blue);
 
     TForm& now = *k.formAfter(a, b);
     const Surface& s = now.ClientSurface();

@@ -38,7 +38,11 @@ TEST(Regions, CreateSelectAndDeleteIncludingNullAndStaleHandles) {
   EXPECT_EQ(dc->ClipRegion(), (TRect{0, 0, 3, 3}));
   const HRGN empty = CreateRectRgn(4, 4, 4, 9);
   EXPECT_EQ(SelectClipRgn(dc, empty), NULLREGION);
-  EXPECT_EQ(dc->EffectiveClip(), TRect{});
+  b.Pixels().Fill(clWhite);
+  dc->Brush().SetColor(clRed);
+  dc->FillRect(TRect{0, 0, 10, 8});  // an empty clip lets nothing through
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 10; ++x) ASSERT_EQ(b.Pixels().Get(x, y), clWhite) << x << "," << y;
   EXPECT_EQ(SelectClipRgn(dc, 0), SIMPLEREGION);
   EXPECT_EQ(dc->ClipRegion(), std::nullopt);
   EXPECT_EQ(SelectClipRgn(nullptr, next), RGN_ERROR);
