@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "pelkgraph/AxisRange.h"
-#include "pelkgraph/ColumnChoice.h"
+#include "common/AxisRange.h"
+#include "common/ColumnChoice.h"
 
 using namespace pelk::cli;
 

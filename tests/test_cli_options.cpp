@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "pelkgraph/Options.h"
-#include "pelkgraph/OutputName.h"
+#include "common/Options.h"
+#include "common/OutputName.h"
 
 using namespace pelk::cli;
 

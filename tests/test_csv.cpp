@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "pelkgraph/CsvReader.h"
+#include "common/CsvReader.h"
 
 using namespace pelk::cli;
 

@@ -5,7 +5,7 @@
 #include <istream>
 #include <ostream>
 
-#include "pelkgraph/Options.h"
+#include "common/Options.h"
 
 namespace pelk::cli {
 

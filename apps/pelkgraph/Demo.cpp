@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "pelkgraph/Commands.h"
-#include "pelkgraph/Output.h"
-#include "pelkgraph/OutputName.h"
-#include "pelkgraph/Picture.h"
-#include "pelkgraph/Series.h"
+#include "common/Output.h"
+#include "common/OutputName.h"
+#include "common/Picture.h"
+#include "common/Series.h"
 
 namespace pelk::cli {
 

@@ -7,14 +7,14 @@
 #include <stdexcept>
 #include <string>
 
-#include "pelkgraph/AxisRange.h"
-#include "pelkgraph/ColumnChoice.h"
+#include "common/AxisRange.h"
+#include "common/ColumnChoice.h"
 #include "pelkgraph/Commands.h"
-#include "pelkgraph/CsvReader.h"
-#include "pelkgraph/DataTable.h"
-#include "pelkgraph/Output.h"
-#include "pelkgraph/Picture.h"
-#include "pelkgraph/Series.h"
+#include "common/CsvReader.h"
+#include "common/DataTable.h"
+#include "common/Output.h"
+#include "common/Picture.h"
+#include "common/Series.h"
 
 namespace pelk::cli {
 

@@ -8,7 +8,7 @@
 #include <pelkgraph/version.h>
 
 #include "pelkgraph/Commands.h"
-#include "pelkgraph/Options.h"
+#include "common/Options.h"
 
 // fontconfig keeps its configuration until the process ends; the leak checker
 // of sanitizer builds is told so.

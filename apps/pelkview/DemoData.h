@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/Pelkgraph.h"
-#include "pelkview/PlotData.h"
+#include "common/PlotData.h"
 
 namespace pelk::view {
 

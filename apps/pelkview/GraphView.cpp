@@ -5,9 +5,9 @@
 #include <ostream>
 #include <utility>
 
-#include "pelkgraph/Options.h"
-#include "pelkgraph/Output.h"
-#include "pelkview/AxisDecimals.h"
+#include "common/Options.h"
+#include "common/Output.h"
+#include "common/AxisDecimals.h"
 
 namespace pelk::view {
 

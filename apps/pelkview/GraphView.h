@@ -9,9 +9,9 @@
 #include <string>
 
 #include "core/Pelkgraph.h"
-#include "pelkgraph/Options.h"
-#include "pelkgraph/Picture.h"
-#include "pelkview/PlotData.h"
+#include "common/Options.h"
+#include "common/Picture.h"
+#include "common/PlotData.h"
 #include "platform/Forms.h"
 
 namespace pelk::view {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "pelkgraph/OutputName.h"
+#include "common/OutputName.h"
 
 namespace pelk::view {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "pelkgraph/Options.h"
+#include "common/Options.h"
 
 namespace pelk::view {
 

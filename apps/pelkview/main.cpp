@@ -8,7 +8,7 @@
 
 #include <pelkgraph/version.h>
 
-#include "pelkview/DataFile.h"
+#include "common/DataFile.h"
 #include "pelkview/DemoData.h"
 #include "pelkview/EventLoop.h"
 #include "pelkview/GraphView.h"

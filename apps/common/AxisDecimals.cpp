@@ -1,4 +1,4 @@
-#include "pelkview/AxisDecimals.h"
+#include "common/AxisDecimals.h"
 
 #include <algorithm>
 #include <cmath>

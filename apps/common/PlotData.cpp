@@ -1,11 +1,11 @@
-#include "pelkview/PlotData.h"
+#include "common/PlotData.h"
 
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
 
-#include "pelkgraph/AxisRange.h"
-#include "pelkgraph/Series.h"
+#include "common/AxisRange.h"
+#include "common/Series.h"
 
 namespace pelk::view {
 

@@ -1,4 +1,4 @@
-#include "pelkgraph/AxisRange.h"
+#include "common/AxisRange.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "pelkgraph/OutputName.h"
+#include "common/OutputName.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,9 +1,9 @@
-#include "pelkgraph/Picture.h"
+#include "common/Picture.h"
 
 #include <stdexcept>
 #include <string>
 
-#include "pelkgraph/Options.h"
+#include "common/Options.h"
 #include "platform/Screen.h"
 
 namespace pelk::cli {

@@ -1,8 +1,8 @@
-#include "pelkgraph/Output.h"
+#include "common/Output.h"
 
 #include <stdexcept>
 
-#include "pelkgraph/OutputName.h"
+#include "common/OutputName.h"
 #include "platform/Bitmap.h"
 
 namespace pelk::cli {

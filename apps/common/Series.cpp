@@ -1,4 +1,4 @@
-#include "pelkgraph/Series.h"
+#include "common/Series.h"
 
 #include <algorithm>
 #include <array>

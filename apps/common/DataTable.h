@@ -6,9 +6,9 @@
 #include <span>
 #include <string>
 
-#include "pelkgraph/ColumnChoice.h"
-#include "pelkgraph/CsvReader.h"
-#include "pelkgraph/Options.h"
+#include "common/ColumnChoice.h"
+#include "common/CsvReader.h"
+#include "common/Options.h"
 
 namespace pelk::cli {
 

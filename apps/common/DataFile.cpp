@@ -1,10 +1,10 @@
-#include "pelkview/DataFile.h"
+#include "common/DataFile.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
 
-#include "pelkgraph/DataTable.h"
+#include "common/DataTable.h"
 
 namespace pelk::view {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "pelkgraph/CsvReader.h"
+#include "common/CsvReader.h"
 
 namespace pelk::cli {
 

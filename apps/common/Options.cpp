@@ -1,8 +1,8 @@
-#include "pelkgraph/Options.h"
+#include "common/Options.h"
 
 #include <charconv>
 
-#include "pelkgraph/OutputName.h"
+#include "common/OutputName.h"
 
 namespace pelk::cli {
 

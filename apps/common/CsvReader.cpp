@@ -1,4 +1,4 @@
-#include "pelkgraph/CsvReader.h"
+#include "common/CsvReader.h"
 
 #include <algorithm>
 #include <array>

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "core/Pelkgraph.h"
-#include "pelkgraph/ColumnChoice.h"
-#include "pelkgraph/CsvReader.h"
-#include "pelkgraph/Options.h"
-#include "pelkview/PlotData.h"
+#include "common/ColumnChoice.h"
+#include "common/CsvReader.h"
+#include "common/Options.h"
+#include "common/PlotData.h"
 
 namespace pelk::view {
 

@@ -1,4 +1,4 @@
-#include "pelkgraph/DataTable.h"
+#include "common/DataTable.h"
 
 #include <algorithm>
 #include <cerrno>

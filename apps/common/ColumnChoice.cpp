@@ -1,8 +1,8 @@
-#include "pelkgraph/ColumnChoice.h"
+#include "common/ColumnChoice.h"
 
 #include <algorithm>
 
-#include "pelkgraph/Options.h"
+#include "common/Options.h"
 
 namespace pelk::cli {
 
