@@ -229,7 +229,7 @@ TEST(CliPlot, FailuresAndMessages) {
     }
   }
   const RunResult skipped = RunProgram(dir, {"plot", "bad.csv", "--skip-bad", "-o", "i.png"});
-  EXPECT_NE(skipped.err.find("skipped 1 bad rows"), std::string::npos) << skipped.err;
+  EXPECT_NE(skipped.err.find("skipped 1 bad row\n"), std::string::npos) << skipped.err;
 }
 
 TEST(CliDemo, WritesAndListsItsPictures) {

@@ -30,7 +30,7 @@ TEST(CliOptions, ParsesPlotOptions) {
   const Command defaults = ParseCommandLine({"plot", "-"});
   EXPECT_EQ(defaults.plot.input, "-");
   EXPECT_EQ(defaults.plot.output, "plot.png");
-  EXPECT_EQ(defaults.plot.divisions, 5);
+  EXPECT_EQ(defaults.plot.divisions, 0);
   EXPECT_FALSE(defaults.plot.size.has_value());
   EXPECT_FALSE(defaults.plot.title.has_value());
 

@@ -38,4 +38,13 @@ int DecimalsToTellApart(const TAxis& axis, int least) {
   return least;
 }
 
+int FixedDigitsFor(const TAxis& axis) {
+  constexpr int kMostFixedDigits = 6;
+  const double end = axis.OriginValue() + axis.NumberOfDivisions() * axis.ScalePerDivision();
+  const double largest = std::max(std::fabs(axis.OriginValue()), std::fabs(end));
+  if (axis.LogAxis() || !(largest >= 1.0) || !std::isfinite(largest)) return axis.NumberOfFixed();
+  const int digits = static_cast<int>(std::floor(std::log10(largest))) + 1;
+  return digits <= kMostFixedDigits ? std::max(digits, axis.NumberOfFixed()) : axis.NumberOfFixed();
+}
+
 }  // namespace pelk::view

@@ -1,6 +1,11 @@
 #include "common/Options.h"
 
 #include <charconv>
+#include <cmath>
+#include <initializer_list>
+#include <map>
+
+#include "common/SeriesColors.h"
 
 #include "common/OutputName.h"
 
@@ -9,12 +14,14 @@ namespace pelk::cli {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: pelkgraph demo [-o FILE.bmp|.png] [--dpi N]\n"
+    "usage: pelkgraph demo [-o FILE.bmp|.png|.pdf|.ps|.svg] [--dpi N]\n"
     "       pelkgraph plot DATA.csv|- [options]\n"
+    "       pelkgraph print DATA.csv|-|demo -o FILE.pdf|.ps|.svg [options] [print options]\n"
     "       pelkgraph --help\n"
     "\n"
     "demo   draws three sample graphs and saves each as BMP and PNG, named from\n"
-    "       -o (default pelkgraph-demo): NAME-1.bmp, NAME-1.png, NAME-2.bmp ...\n"
+    "       -o (default pelkgraph-demo): NAME-1.bmp, NAME-1.png, NAME-2.bmp ...;\n"
+    "       a document name prints the three graphs on one page\n"
     "\n"
     "plot   draws columns of numbers (separated by commas, semicolons or tabs;\n"
     "       an optional header row names them; '#' lines are comments).\n"
@@ -23,14 +30,34 @@ constexpr std::string_view kUsage =
     "  --y COLUMN        a series on the Y axis (repeatable; default: every\n"
     "                    column not otherwise used)\n"
     "  --y2 COLUMN       a series on the second Y axis (repeatable)\n"
-    "  --logx, --logy    logarithmic X or Y axes\n"
-    "  --divisions N     divisions of the linear axes (default 5)\n"
+    "  --logx, --logy, --logy2   logarithmic X, Y or second Y axis\n"
+    "  --divisions N     divisions of the linear axes (default: chosen per axis)\n"
+    "  --xrange A:B, --yrange A:B, --y2range A:B   show exactly this range\n"
     "  --title TEXT      the graph's title (default: the data file's name)\n"
+    "  --subtitle TEXT, --id TEXT   the lines below the title\n"
+    "  --xlabel TEXT, --ylabel TEXT, --y2label TEXT   axis labels (default:\n"
+    "                    the column names)\n"
+    "  --name TEXT, --color COLOR, --width N, --style solid|dash|dot|dashdot,\n"
+    "  --points          the look of the series named by the last --y or --y2\n"
+    "                    before them; before any, of the first, second ...\n"
+    "                    series in turn. COLOR is a name (red, navy ...) or #RRGGBB\n"
+    "  --legend auto|none|tl|tr|bl|br   where the legend goes (default auto:\n"
+    "                    the corner covering the fewest points)\n"
     "  --size WxH        a fixed picture size instead of the size the graph needs\n"
-    "  -o FILE.bmp|.png  the picture to write (default plot.png)\n"
+    "  -o FILE           the picture to write: .bmp or .png (default plot.png),\n"
+    "                    or a printed document .pdf, .ps or .svg\n"
     "  --skip-bad        skip malformed rows instead of stopping at the first\n"
     "\n"
-    "both   --dpi N      the screen resolution the graph is drawn for (default 96)\n";
+    "print  prints the plot (or the demo's three graphs on one page) as a document\n"
+    "  --paper letter|a4 the paper (default letter)\n"
+    "  --dpi N           the printer's resolution, 72 to 1200 (default 600)\n"
+    "  --left IN, --top IN   the graph's place on the page in inches (default 1)\n"
+    "  --width IN        its printed width in inches (default: its screen size)\n"
+    "  --mono            black lines and texts, no fills\n"
+    "\n"
+    "       The print options also apply to plot and demo writing a document.\n"
+    "\n"
+    "plot, demo  --dpi N the screen resolution the graph is drawn for (default 96)\n";
 
 // Walks the arguments of one command, splitting "--name=value".
 class ArgumentCursor {
@@ -97,6 +124,77 @@ int DpiValue(ArgumentCursor& cursor) {
 
 bool IsHelp(std::string_view argument) { return argument == "--help" || argument == "-h"; }
 
+std::string LongText(ArgumentCursor& cursor) {
+  std::string text = cursor.Value();
+  if (text.size() > kMaxTitleLength) {
+    throw UsageError("option '" + cursor.Name() + "' takes at most " + std::to_string(kMaxTitleLength) +
+                     " characters");
+  }
+  return text;
+}
+
+int IntValue(ArgumentCursor& cursor, int lowest, int highest) {
+  const std::string text = cursor.Value();
+  const std::optional<int> value = ParseBoundedInt(text, lowest, highest);
+  if (!value) {
+    throw UsageError("option '" + cursor.Name() + "' needs a whole number from " + std::to_string(lowest) + " to " +
+                     std::to_string(highest) + ", not '" + text + "'");
+  }
+  return *value;
+}
+
+ValueRange RangeValue(ArgumentCursor& cursor) {
+  const std::string text = cursor.Value();
+  const std::optional<ValueRange> range = ParseValueRange(text);
+  if (!range) {
+    throw UsageError("option '" + cursor.Name() + "' needs two different finite numbers A:B, not '" + text + "'");
+  }
+  return *range;
+}
+
+float InchValue(ArgumentCursor& cursor) {
+  constexpr double kMostInches = 100.0;
+  const std::string text = cursor.Value();
+  double value = 0.0;
+  const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || stop != text.data() + text.size() || !(value >= 0.0 && value <= kMostInches)) {
+    throw UsageError("option '" + cursor.Name() + "' needs inches from 0 to 100, not '" + text + "'");
+  }
+  return static_cast<float>(value);
+}
+
+template <typename Choice>
+Choice NamedValue(ArgumentCursor& cursor, std::initializer_list<std::pair<std::string_view, Choice>> choices) {
+  const std::string text = cursor.Value();
+  std::string names;
+  for (const auto& [name, choice] : choices) {
+    if (text == name) return choice;
+    names += names.empty() ? "" : ", ";
+    names += name;
+  }
+  throw UsageError("option '" + cursor.Name() + "' needs one of " + names + ", not '" + text + "'");
+}
+
+// A setting of the printed page; false when the option is none of them.
+bool ParsePrintSetting(ArgumentCursor& cursor, PrintSettings& print) {
+  const std::string& name = cursor.Name();
+  if (name == "--paper") {
+    print.paper = NamedValue<PaperKind>(cursor, {{"letter", PaperKind::Letter}, {"a4", PaperKind::A4}});
+  } else if (name == "--left") {
+    print.left = InchValue(cursor);
+  } else if (name == "--top") {
+    print.top = InchValue(cursor);
+  } else if (name == "--width") {
+    print.width = InchValue(cursor);
+  } else if (name == "--mono") {
+    cursor.NoValue();
+    print.monochrome = true;
+  } else {
+    return false;
+  }
+  return true;
+}
+
 // Returns false when help was asked for.
 bool ParseDemo(const std::vector<std::string>& arguments, DemoOptions& demo) {
   ArgumentCursor cursor(arguments);
@@ -107,16 +205,41 @@ bool ParseDemo(const std::vector<std::string>& arguments, DemoOptions& demo) {
       demo.output = cursor.Value();
     } else if (name == "--dpi") {
       demo.dpi = DpiValue(cursor);
-    } else {
+    } else if (!ParsePrintSetting(cursor, demo.print)) {
       RefuseArgument(cursor);
     }
   }
   return true;
 }
 
-bool ParsePlot(const std::vector<std::string>& arguments, PlotOptions& plot) {
+// The series a look option sets: the last one named before it, or, before
+// any, the next not yet given this option.
+class LookTarget {
+ public:
+  void Named(bool secondY, std::size_t index) { last_ = {secondY, index}; }
+  SeriesLook& For(PlotOptions& plot, const std::string& option) {
+    std::pair<bool, std::size_t> target{false, 0};
+    if (last_) {
+      target = *last_;
+    } else {
+      target.second = unnamedUses_[option]++;
+    }
+    std::vector<SeriesLook>& looks = target.first ? plot.y2Looks : plot.yLooks;
+    if (looks.size() <= target.second) looks.resize(target.second + 1);
+    return looks[target.second];
+  }
+
+ private:
+  std::optional<std::pair<bool, std::size_t>> last_;
+  std::map<std::string, std::size_t> unnamedUses_;
+};
+
+// Options of plot, and with `printing` those of print; false when help was
+// asked for.
+bool ParsePlot(const std::vector<std::string>& arguments, PlotOptions& plot, bool printing) {
   ArgumentCursor cursor(arguments);
   bool haveInput = false;
+  LookTarget looks;
   while (cursor.Next()) {
     const std::string& name = cursor.Name();
     if (IsHelp(name)) return false;
@@ -128,30 +251,64 @@ bool ParsePlot(const std::vector<std::string>& arguments, PlotOptions& plot) {
       plot.xColumn = cursor.Value();
     } else if (name == "--y") {
       plot.yColumns.push_back(cursor.Value());
+      looks.Named(false, plot.yColumns.size() - 1);
     } else if (name == "--y2") {
       plot.y2Columns.push_back(cursor.Value());
-    } else if (name == "--logx") {
+      looks.Named(true, plot.y2Columns.size() - 1);
+    } else if (name == "--logx" || name == "--logy" || name == "--logy2" || name == "--skip-bad" ||
+               name == "--points") {
       cursor.NoValue();
-      plot.logX = true;
-    } else if (name == "--logy") {
-      cursor.NoValue();
-      plot.logY = true;
-    } else if (name == "--skip-bad") {
-      cursor.NoValue();
-      plot.skipBad = true;
+      if (name == "--logx") plot.logX = true;
+      if (name == "--logy") plot.logY = true;
+      if (name == "--logy2") plot.logY2 = true;
+      if (name == "--skip-bad") plot.skipBad = true;
+      if (name == "--points") looks.For(plot, name).points = true;
     } else if (name == "--divisions") {
-      const std::string text = cursor.Value();
-      const std::optional<int> divisions = ParseBoundedInt(text, 1, kMaxDivisions);
-      if (!divisions) {
-        throw UsageError("option '--divisions' needs a whole number from 1 to " + std::to_string(kMaxDivisions) +
-                         ", not '" + text + "'");
-      }
-      plot.divisions = *divisions;
+      plot.divisions = IntValue(cursor, 1, kMaxDivisions);
     } else if (name == "--title") {
-      plot.title = cursor.Value();
-      if (plot.title->size() > kMaxTitleLength) {
-        throw UsageError("option '--title' takes at most " + std::to_string(kMaxTitleLength) + " characters");
+      plot.title = LongText(cursor);
+    } else if (name == "--subtitle") {
+      plot.subtitle = LongText(cursor);
+    } else if (name == "--id") {
+      plot.id = LongText(cursor);
+    } else if (name == "--xlabel") {
+      plot.xLabel = LongText(cursor);
+    } else if (name == "--ylabel") {
+      plot.yLabel = LongText(cursor);
+    } else if (name == "--y2label") {
+      plot.y2Label = LongText(cursor);
+    } else if (name == "--xrange") {
+      plot.xRange = RangeValue(cursor);
+    } else if (name == "--yrange") {
+      plot.yRange = RangeValue(cursor);
+    } else if (name == "--y2range") {
+      plot.y2Range = RangeValue(cursor);
+    } else if (name == "--name") {
+      looks.For(plot, name).name = LongText(cursor);
+    } else if (name == "--color") {
+      const std::string text = cursor.Value();
+      const std::optional<TColor> color = ParseColor(text);
+      if (!color) {
+        throw UsageError("option '" + name + "' needs a colour name (" + std::string(ColorNames()) +
+                         ") or #RRGGBB, not '" + text + "'");
       }
+      looks.For(plot, name).color = *color;
+    } else if (name == "--width") {
+      const int width = IntValue(cursor, 1, kMaxLineWidth);
+      looks.For(plot, name).width = width;
+    } else if (name == "--style") {
+      const LineStyle style = NamedValue<LineStyle>(cursor, {{"solid", LineStyle::Solid},
+                                                             {"dash", LineStyle::Dash},
+                                                             {"dot", LineStyle::Dot},
+                                                             {"dashdot", LineStyle::DashDot}});
+      looks.For(plot, name).style = style;
+    } else if (name == "--legend") {
+      plot.legend = NamedValue<LegendPlace>(cursor, {{"auto", LegendPlace::Auto},
+                                                     {"none", LegendPlace::None},
+                                                     {"tl", LegendPlace::TopLeft},
+                                                     {"tr", LegendPlace::TopRight},
+                                                     {"bl", LegendPlace::BottomLeft},
+                                                     {"br", LegendPlace::BottomRight}});
     } else if (name == "--size") {
       const std::string text = cursor.Value();
       plot.size = ParsePixelSize(text);
@@ -161,22 +318,49 @@ bool ParsePlot(const std::vector<std::string>& arguments, PlotOptions& plot) {
       }
     } else if (name == "-o" || name == "--output") {
       plot.output = cursor.Value();
-      if (!ImageFormatOf(plot.output)) {
-        throw UsageError("option '" + name + "' needs a file name ending in .bmp or .png, not '" + plot.output + "'");
+      if (printing ? !IsDocumentName(plot.output) : !ImageFormatOf(plot.output) && !IsDocumentName(plot.output)) {
+        throw UsageError("option '" + name + "' needs a file name ending in " +
+                         (printing ? ".pdf, .ps or .svg" : ".bmp, .png, .pdf, .ps or .svg") + ", not '" +
+                         plot.output + "'");
       }
+    } else if (name == "--dpi" && printing) {
+      plot.print.dpi = IntValue(cursor, kFewestPrinterDpi, kMostPrinterDpi);
     } else if (name == "--dpi") {
       plot.dpi = DpiValue(cursor);
-    } else {
+    } else if (!ParsePrintSetting(cursor, plot.print)) {
       RefuseArgument(cursor);
     }
   }
-  if (!haveInput) throw UsageError("plot needs a data file (or - for standard input)");
+  if (!haveInput) {
+    throw UsageError(printing ? "print needs a data file, - for standard input, or demo"
+                              : "plot needs a data file (or - for standard input)");
+  }
+  if (printing && !IsDocumentName(plot.output)) throw UsageError("print needs -o FILE.pdf, .ps or .svg");
   return true;
 }
 
 }  // namespace
 
 std::string_view UsageText() { return kUsage; }
+
+bool IsDocumentName(std::string_view path) { return PrintFormatOf(path).has_value(); }
+
+std::optional<ValueRange> ParseValueRange(std::string_view text) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  const auto number = [](std::string_view part) -> std::optional<float> {
+    float value = 0.0f;
+    const auto [stop, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+    if (part.empty() || error != std::errc{} || stop != part.data() + part.size() || !std::isfinite(value)) {
+      return std::nullopt;
+    }
+    return value;
+  };
+  const std::optional<float> from = number(text.substr(0, colon));
+  const std::optional<float> to = number(text.substr(colon + 1));
+  if (!from || !to || *from == *to) return std::nullopt;
+  return ValueRange{*from, *to};
+}
 
 std::optional<int> ParseBoundedInt(std::string_view text, int lowest, int highest) {
   int value = 0;
@@ -207,7 +391,10 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
   } else if (word == "demo") {
     command.kind = ParseDemo(arguments, command.demo) ? CommandKind::Demo : CommandKind::Help;
   } else if (word == "plot") {
-    command.kind = ParsePlot(arguments, command.plot) ? CommandKind::Plot : CommandKind::Help;
+    command.kind = ParsePlot(arguments, command.plot, false) ? CommandKind::Plot : CommandKind::Help;
+  } else if (word == "print") {
+    command.kind = ParsePlot(arguments, command.plot, true) ? CommandKind::Print : CommandKind::Help;
+    command.printDemo = command.plot.input == "demo";
   } else if (word.size() > 1 && word.front() == '-') {
     throw UsageError("unknown option '" + word + "'");
   } else {

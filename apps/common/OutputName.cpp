@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace pelk::cli {
 
@@ -15,16 +16,26 @@ bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
                     });
 }
 
+// A name ending in the extension after something (a bare ".png" names no file).
+bool NamesFileWith(std::string_view path, std::string_view extension) {
+  return path.size() > extension.size() && EndsWithNoCase(path, extension) &&
+         path[path.size() - extension.size() - 1] != '/';
+}
+
 }  // namespace
 
 std::optional<ImageFormat> ImageFormatOf(std::string_view path) {
   for (ImageFormat format : {ImageFormat::Bmp, ImageFormat::Png}) {
-    const std::string_view extension = ExtensionOf(format);
-    // A bare ".png" names no file.
-    if (path.size() > extension.size() && EndsWithNoCase(path, extension) &&
-        path[path.size() - extension.size() - 1] != '/') {
-      return format;
-    }
+    if (NamesFileWith(path, ExtensionOf(format))) return format;
+  }
+  return std::nullopt;
+}
+
+std::optional<DocumentFormat> PrintFormatOf(std::string_view path) {
+  constexpr std::pair<DocumentFormat, std::string_view> kExtensions[] = {
+      {DocumentFormat::Pdf, ".pdf"}, {DocumentFormat::PostScript, ".ps"}, {DocumentFormat::Svg, ".svg"}};
+  for (const auto& [format, extension] : kExtensions) {
+    if (NamesFileWith(path, extension)) return format;
   }
   return std::nullopt;
 }

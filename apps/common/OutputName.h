@@ -15,6 +15,10 @@ std::optional<ImageFormat> ImageFormatOf(std::string_view path);
 
 std::string_view ExtensionOf(ImageFormat format);
 
+// Documents the printer writes: PDF, PostScript, SVG.
+enum class DocumentFormat { Pdf, PostScript, Svg };
+std::optional<DocumentFormat> PrintFormatOf(std::string_view path);
+
 // The path without a .bmp or .png extension.
 std::string_view WithoutImageExtension(std::string_view path);
 

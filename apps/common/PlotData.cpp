@@ -1,11 +1,13 @@
 #include "common/PlotData.h"
 
 #include <algorithm>
-#include <optional>
+#include <cmath>
+#include <iomanip>
+#include <sstream>
 #include <stdexcept>
 
-#include "common/AxisRange.h"
-#include "common/Series.h"
+#include "common/AxisDecimals.h"
+#include "common/AxisFit.h"
 
 namespace pelk::view {
 
@@ -24,35 +26,118 @@ bool HasSeriesOn(const PlotData& data, bool secondY) {
                      [secondY](const SeriesData& series) { return series.secondY == secondY; });
 }
 
-void FitAxis(TPelkgraph& graph, TAxis& axis, int divisions, std::optional<cli::ValueRange> range,
-             const std::string& name) {
-  if (!range) {
+// A value with all the digits a float holds.
+std::string Shown(float value) {
+  std::ostringstream text;
+  text << std::setprecision(9) << value;
+  return text.str();
+}
+
+cli::AxisSpan SpanOf(const TAxis& axis) {
+  return {axis.LogAxis(), axis.OriginValue(), axis.ScalePerDivision(), axis.MinExponent(), axis.NumberOfDivisions()};
+}
+
+void SetLinearScale(TAxis& axis, const cli::LinearScale& scale) {
+  axis.SetNdivs(scale.divisions);
+  axis.SetOrgVal(scale.origin);
+  axis.SetScale(scale.step);
+  axis.SetNfixed(FixedDigitsFor(axis));
+  axis.SetNdecs(DecimalsToTellApart(axis, 0));
+}
+
+// The counts of divisions a linear axis may take: one, or a range.
+struct DivisionChoice {
+  int fewest = cli::kFewestFittedDivisions;
+  int most = cli::kMostFittedDivisions;
+};
+DivisionChoice ChoiceOf(int divisions) {
+  return divisions > 0 ? DivisionChoice{divisions, divisions} : DivisionChoice{};
+}
+
+// Fits one axis; a note when some values stay outside it.
+std::optional<std::string> FitAxis(TPelkgraph& graph, TAxis& axis, DivisionChoice divisions,
+                                   std::optional<cli::ValueRange> data, std::optional<cli::ValueRange> asked,
+                                   const std::string& name) {
+  if (!data && !asked) {
     throw std::runtime_error("no values to plot on the " + name + " axis" +
                              (axis.LogAxis() ? " (a logarithmic axis shows only positive values)" : ""));
   }
-  const cli::ValueRange fitted = cli::Widened(*range, axis.LogAxis());
-  graph.SetAxis(axis, divisions, fitted.lo, fitted.hi, true);
+  if (axis.LogAxis()) {
+    const cli::ValueRange range = cli::Widened(asked.value_or(*data), true);
+    if (!(range.lo > 0.0f && range.hi > 0.0f)) {
+      throw std::runtime_error("the range of the " + name + " axis must be positive: it is logarithmic");
+    }
+    graph.SetAxis(axis, 0, range.lo, range.hi, true);
+  } else if (asked) {
+    SetLinearScale(axis, cli::ExactLinearScale(*asked, divisions.fewest == divisions.most ? divisions.fewest : 0));
+  } else if (const auto scale = cli::FitLinearScale(*data, divisions.fewest, divisions.most)) {
+    SetLinearScale(axis, *scale);
+  }
+  if (asked || !data || cli::AxisCovers(SpanOf(axis), *data)) return std::nullopt;
+  return "the " + name + " axis cannot be fitted to the values from " + Shown(data->lo) + " to " + Shown(data->hi) +
+         "; some are outside it";
 }
 
 }  // namespace
 
-void DrawPlotData(TPelkgraph& graph, const PlotData& data) {
-  for (std::size_t i = 0; i < data.series.size(); ++i) {
-    const SeriesData& series = data.series[i];
-    cli::DrawSeries(graph, data.x, series.y, cli::SeriesColor(i), series.secondY);
+void DrawPlotData(TPelkgraph& graph, const PlotData& data, double scale) {
+  for (const SeriesData& series : data.series) {
+    cli::SeriesPen pen = series.pen;
+    pen.width = std::max(1, static_cast<int>(std::lround(pen.width * scale)));
+    pen.markRadius = std::max(1, static_cast<int>(std::lround(pen.markRadius * scale)));
+    cli::DrawSeries(graph, data.x, series.y, pen, series.secondY);
   }
 }
 
-void FitAxesToData(TPelkgraph& graph, const PlotData& data, int divisions) {
-  FitAxis(graph, graph.XAxis(), divisions, cli::PlottableRange(data.x, graph.XAxis().LogAxis()), "X");
-  const bool firstY = HasSeriesOn(data, false);
+std::vector<std::string> FitAxesToData(TPelkgraph& graph, const PlotData& data, const AxisFitSettings& settings) {
+  std::vector<std::string> notes;
+  const auto fit = [&](TAxis& axis, DivisionChoice divisions, std::optional<cli::ValueRange> values,
+                       std::optional<cli::ValueRange> asked, const std::string& name) {
+    if (auto note = FitAxis(graph, axis, divisions, values, asked, name)) notes.push_back(std::move(*note));
+  };
+  TAxis& y = graph.YAxis();
+  TAxis& y2 = graph.YAxis2();
+  const DivisionChoice asGiven = ChoiceOf(settings.divisions);
+  fit(graph.XAxis(), asGiven, cli::PlottableRange(data.x, graph.XAxis().LogAxis()), settings.x, "X");
   const bool secondY = HasSeriesOn(data, true);
-  if (firstY) FitAxis(graph, graph.YAxis(), divisions, RangeOfSeries(data, false, graph.YAxis().LogAxis()), "Y");
-  if (secondY) {
-    FitAxis(graph, graph.YAxis2(), divisions, RangeOfSeries(data, true, graph.YAxis2().LogAxis()), "second Y");
-    if (!firstY) graph.SetAxis(graph.YAxis(), divisions, 0.0f, 1.0f, true);
-    MatchLogDecades(graph);
+  std::optional<cli::ValueRange> yValues = RangeOfSeries(data, false, y.LogAxis());
+  const std::optional<cli::ValueRange> y2Values = RangeOfSeries(data, true, y2.LogAxis());
+  // Without series of its own the first Y axis only carries the grid.
+  if (!HasSeriesOn(data, false) && secondY && !settings.y) yValues = cli::ValueRange{0.0f, 1.0f};
+  if (!secondY) {
+    if (yValues || settings.y) fit(y, asGiven, yValues, settings.y, "Y");
+    return notes;
   }
+  // The second Y axis writes its numbers on the first one's divisions: two
+  // linear axes take the count that suits both, a linear axis beside a
+  // logarithmic one at least as many divisions as that one has decades,
+  // which then shows as many.
+  if (y.LogAxis() == y2.LogAxis()) {
+    DivisionChoice shared = asGiven;
+    if (!y.LogAxis() && settings.divisions == 0 && yValues && y2Values) {
+      const int d = cli::SharedDivisions(settings.y.value_or(*yValues), settings.y2.value_or(*y2Values),
+                                         settings.y.has_value(), settings.y2.has_value());
+      shared = {d, d};
+    }
+    fit(y, shared, yValues, settings.y, "Y");
+    fit(y2, y.LogAxis() ? asGiven : DivisionChoice{y.NumberOfDivisions(), y.NumberOfDivisions()}, y2Values,
+        settings.y2, "second Y");
+    MatchLogDecades(graph);
+    return notes;
+  }
+  TAxis& logAxis = y.LogAxis() ? y : y2;
+  TAxis& linearAxis = y.LogAxis() ? y2 : y;
+  const bool logIsFirst = &logAxis == &y;
+  fit(logAxis, asGiven, logIsFirst ? yValues : y2Values, logIsFirst ? settings.y : settings.y2,
+      logIsFirst ? "Y" : "second Y");
+  const int decades = logAxis.NumberOfDivisions();
+  const DivisionChoice linear = settings.divisions > 0 ? asGiven
+                                                       : DivisionChoice{std::max(decades, cli::kFewestFittedDivisions),
+                                                                        std::max(decades, cli::kMostFittedDivisions)};
+  fit(linearAxis, linear, logIsFirst ? y2Values : yValues, logIsFirst ? settings.y2 : settings.y,
+      logIsFirst ? "second Y" : "Y");
+  logAxis.SetNdivs(linearAxis.NumberOfDivisions());
+  return notes;
 }
 
 void MatchLogDecades(TPelkgraph& graph) {

@@ -16,6 +16,7 @@ struct CommandStreams {
 };
 
 void RunDemo(const DemoOptions& options, const CommandStreams& streams);
+// Also print DATA: a document name as output prints the plot.
 void RunPlot(const PlotOptions& options, const CommandStreams& streams);
 
 }  // namespace pelk::cli

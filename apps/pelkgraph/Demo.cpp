@@ -1,16 +1,19 @@
 // "demo": sample graphs on the library's defaults, each with data, saved as
-// BMP and PNG.
+// BMP and PNG, or printed on one page.
 #include <cmath>
 #include <functional>
 #include <numbers>
 #include <string>
 #include <vector>
 
-#include "pelkgraph/Commands.h"
+#include "common/Distances.h"
 #include "common/Output.h"
 #include "common/OutputName.h"
 #include "common/Picture.h"
-#include "common/Series.h"
+#include "common/PlotData.h"
+#include "common/SeriesColors.h"
+#include "pelkgraph/Commands.h"
+#include "pelkgraph/PrintJob.h"
 
 namespace pelk::cli {
 
@@ -18,49 +21,58 @@ namespace {
 
 constexpr int kSamples = 400;
 
-struct Curve {
-  std::vector<float> x, y;
-};
-
-// Samples f at evenly spaced x in [from, to], or evenly spaced in log10(x).
-Curve Sample(double from, double to, bool logSpaced, const std::function<double(double)>& f) {
-  Curve curve;
+// Samples f at evenly spaced x in [from, to], or evenly spaced in log10(x),
+// as the X values of `data` and one series.
+void Sample(view::PlotData& data, double from, double to, bool logSpaced, const std::function<double(double)>& f,
+            std::size_t color, bool secondY) {
+  data.x.clear();
+  view::SeriesData series;
   for (int i = 0; i <= kSamples; ++i) {
     const double t = static_cast<double>(i) / kSamples;
     const double x = logSpaced ? from * std::pow(to / from, t) : from + (to - from) * t;
-    curve.x.push_back(static_cast<float>(x));
-    curve.y.push_back(static_cast<float>(f(x)));
+    data.x.push_back(static_cast<float>(x));
+    series.y.push_back(static_cast<float>(f(x)));
   }
-  return curve;
+  series.secondY = secondY;
+  series.pen.color = SeriesColor(color);
+  data.series.push_back(std::move(series));
 }
 
 // The value at the far end of a linear axis.
 double AxisEnd(const TAxis& axis) { return axis.OriginValue() + axis.NumberOfDivisions() * axis.ScalePerDivision(); }
 
-void Draw(TPelkgraph& graph, const Curve& curve, TColor color, bool secondY) {
-  DrawSeries(graph, curve.x, curve.y, color, secondY);
+// A demo graph: its settings, then its data from the axes it was given.
+struct DemoGraph {
+  std::function<void(TPelkgraph&)> setUp;
+  std::function<view::PlotData(const TPelkgraph&)> data;
+};
+
+// 1. The default axes with a sine across them.
+void SetUpDefaultGraph(TPelkgraph& graph) {
+  graph.SetTitle("The default axes");
+  graph.SetSubtitle("");
+  graph.SetIdentification("");
 }
 
-// 1. The default graph with a sine across it.
-void DrawDefaultGraph(GraphPicture& picture) {
-  TPelkgraph& graph = picture.Graph();
-  picture.Render();
+view::PlotData DefaultGraphData(const TPelkgraph& graph) {
   const TAxis& x = graph.XAxis();
   const TAxis& y = graph.YAxis();
   const double x0 = x.OriginValue(), x1 = AxisEnd(x);
   const double middle = (y.OriginValue() + AxisEnd(y)) / 2, amplitude = (AxisEnd(y) - y.OriginValue()) * 0.4;
-  Draw(graph,
-       Sample(x0, x1, false,
-              [&](double v) { return middle + amplitude * std::sin(2 * std::numbers::pi * (v - x0) / (x1 - x0) * 2); }),
-       SeriesColor(0), false);
+  view::PlotData data;
+  Sample(
+      data, x0, x1, false,
+      [&](double v) { return middle + amplitude * std::sin(2 * std::numbers::pi * (v - x0) / (x1 - x0) * 2); }, 0,
+      false);
+  return data;
 }
 
 // 2. A logarithmic X axis with vertical numbers and a second Y axis: a
 // decaying exponential on the first Y axis, a phase-like curve on the second.
-void DrawLogGraph(GraphPicture& picture) {
-  TPelkgraph& graph = picture.Graph();
+void SetUpLogGraph(TPelkgraph& graph) {
   graph.SetTitle("Logarithmic X axis");
   graph.SetSubtitle("decaying exponential, and a curve on the second Y axis");
+  graph.SetIdentification("");
   graph.XAxis().SetLog(true);
   graph.XAxis().SetAnnotationAngle(TAnnotationAngle::Vertical);
   graph.XAxis().SetAxisLabel("Time (s)");
@@ -69,54 +81,114 @@ void DrawLogGraph(GraphPicture& picture) {
   graph.YAxis2().SetAxisLabel("Phase (deg)");
   graph.YAxis2().SetScale(-30.0);
   graph.YAxis2().SetOrgVal(0.0);
-  picture.Render();
+}
+
+view::PlotData LogGraphData(const TPelkgraph& graph) {
   const TAxis& x = graph.XAxis();
   const double from = std::pow(10.0, x.MinExponent());
   const double to = std::pow(10.0, x.MinExponent() + x.NumberOfDivisions());
   const double top = AxisEnd(graph.YAxis());
-  Draw(graph, Sample(from, to, true, [&](double v) { return top * 0.95 * std::exp(-(v - from) / (to - from) * 12); }),
-       SeriesColor(0), false);
   const double depth = AxisEnd(graph.YAxis2());
-  Draw(graph,
-       Sample(from, to, true, [&](double v) { return depth * std::atan(std::log10(v / from)) / std::atan(3.0) * 0.9; }),
-       SeriesColor(1), true);
+  view::PlotData data;
+  Sample(data, from, to, true, [&](double v) { return top * 0.95 * std::exp(-(v - from) / (to - from) * 12); }, 0,
+         false);
+  Sample(
+      data, from, to, true,
+      [&](double v) { return depth * std::atan(std::log10(v / from)) / std::atan(3.0) * 0.9; }, 1, true);
+  return data;
 }
 
 // 3. Axes whose numbers share a power of ten: thousands on Y, hundredths on X.
-void DrawScaledGraph(GraphPicture& picture) {
-  TPelkgraph& graph = picture.Graph();
+void SetUpScaledGraph(TPelkgraph& graph) {
   graph.SetTitle("Numbers with a common power of ten");
+  graph.SetSubtitle("");
+  graph.SetIdentification("");
   graph.XAxis().SetScale(0.01);
   graph.YAxis().SetScale(1000.0);
   graph.XAxis().SetAxisLabel("Distance (m)");
   graph.YAxis().SetAxisLabel("Pressure (Pa)");
-  picture.Render();
+}
+
+view::PlotData ScaledGraphData(const TPelkgraph& graph) {
   const TAxis& x = graph.XAxis();
   const TAxis& y = graph.YAxis();
   const double x0 = x.OriginValue(), x1 = AxisEnd(x);
   const double middle = (y.OriginValue() + AxisEnd(y)) / 2, amplitude = (AxisEnd(y) - y.OriginValue()) * 0.45;
-  Draw(graph,
-       Sample(x0, x1, false,
-              [&](double v) {
-                const double t = (v - x0) / (x1 - x0);
-                return middle + amplitude * std::exp(-2 * t) * std::cos(2 * std::numbers::pi * 4 * t);
-              }),
-       SeriesColor(2), false);
+  view::PlotData data;
+  Sample(
+      data, x0, x1, false,
+      [&](double v) {
+        const double t = (v - x0) / (x1 - x0);
+        return middle + amplitude * std::exp(-2 * t) * std::cos(2 * std::numbers::pi * 4 * t);
+      },
+      2, false);
+  return data;
+}
+
+const std::vector<DemoGraph>& DemoGraphs() {
+  static const std::vector<DemoGraph> graphs{{SetUpDefaultGraph, DefaultGraphData},
+                                             {SetUpLogGraph, LogGraphData},
+                                             {SetUpScaledGraph, ScaledGraphData}};
+  return graphs;
+}
+
+// Room left between the printed graphs and below the last, in inches.
+constexpr double kPrintedGap = 0.3;
+
+// The three graphs one above the other on one page, as wide as the page
+// leaves room for (at most the width asked for).
+void PrintDemo(const DemoOptions& options) {
+  const double scale = DpiScale(options.dpi);
+  std::vector<std::unique_ptr<GraphPicture>> pictures;
+  double heightPerWidth = 0.0;
+  for (const DemoGraph& demo : DemoGraphs()) {
+    auto picture = std::make_unique<GraphPicture>(options.dpi);
+    ScaleGraphDistances(picture->Graph(), scale);
+    demo.setUp(picture->Graph());
+    picture->Render();
+    heightPerWidth += static_cast<double>(picture->Graph().Height()) / picture->Graph().Width();
+    pictures.push_back(std::move(picture));
+  }
+  const PaperInches paper = PaperOf(options.print.paper);
+  const double roomDown = paper.height - options.print.top - kPrintedGap * static_cast<double>(pictures.size());
+  const double roomAcross = paper.width - 2 * options.print.left;
+  double width = std::min(roomDown / heightPerWidth, roomAcross);
+  if (options.print.width > 0.0f) width = std::min<double>(width, options.print.width);
+  if (!(width > 0.0)) throw std::runtime_error("the demo's three graphs leave no room on the page");
+
+  PrintJob job(options.print, options.output);
+  double top = options.print.top;
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    TPelkgraph& graph = pictures[i]->Graph();
+    job.PrintFrame(graph, options.print.left, static_cast<float>(top), static_cast<float>(width));
+    view::DrawPlotData(graph, DemoGraphs()[i].data(graph), scale);
+    top += width * graph.Height() / graph.Width() + kPrintedGap;
+  }
+  job.Finish();
 }
 
 }  // namespace
 
 void RunDemo(const DemoOptions& options, const CommandStreams& streams) {
+  if (PrintFormatOf(options.output)) {
+    PrintDemo(options);
+    streams.out << options.output << std::endl;
+    return;
+  }
   const std::string_view base = WithoutImageExtension(options.output);
-  const std::function<void(GraphPicture&)> graphs[] = {DrawDefaultGraph, DrawLogGraph, DrawScaledGraph};
+  const double scale = DpiScale(options.dpi);
   int index = 0;
-  for (const auto& draw : graphs) {
+  for (const DemoGraph& demo : DemoGraphs()) {
     ++index;
     GraphPicture picture(options.dpi);
-    draw(picture);
+    TPelkgraph& graph = picture.Graph();
+    ScaleGraphDistances(graph, scale);
+    demo.setUp(graph);
+    picture.Render();
+    view::DrawPlotData(graph, demo.data(graph), scale);
     for (ImageFormat format : {ImageFormat::Bmp, ImageFormat::Png}) {
       const std::string name = NumberedFileName(base, index, format);
-      SavePicture(picture.Graph(), name);
+      SavePicture(graph, name);
       streams.out << name << std::endl;
     }
   }

@@ -34,6 +34,16 @@ int main(int argc, char** argv) {
       case CommandKind::Plot:
         RunPlot(command.plot, streams);
         break;
+      case CommandKind::Print:
+        if (command.printDemo) {
+          DemoOptions demo;
+          demo.output = command.plot.output;
+          demo.print = command.plot.print;
+          RunDemo(demo, streams);
+        } else {
+          RunPlot(command.plot, streams);
+        }
+        break;
     }
     std::cout.flush();
     return std::cout ? 0 : 1;
