@@ -13,6 +13,7 @@
 #include "common/PictureFit.h"
 #include "common/Plural.h"
 #include "pelkgraph/Commands.h"
+#include "pelkgraph/Plot.h"
 #include "pelkgraph/PrintJob.h"
 
 namespace pelk::cli {
@@ -34,29 +35,38 @@ void RenderFrame(GraphPicture& picture, const PlotOptions& options, const view::
   }
 }
 
-void ReportSkipped(const TPelkgraph& graph, std::ostream& err) {
-  if (const long long skipped = graph.SkippedPoints(); skipped > 0) {
+void ReportSkipped(long long skipped, std::ostream& err) {
+  if (skipped > 0) {
     err << "pelkgraph: " << CountOf(skipped, "point")
         << " not plotted (not finite, not positive on a logarithmic axis, or too far off the axes)" << std::endl;
   }
 }
 
 void PrintPlot(const PlotOptions& options, const view::DataFile& file, const CommandStreams& streams) {
-  GraphPicture picture(options.dpi);
-  TPelkgraph& graph = picture.Graph();
-  const double scale = DpiScale(options.dpi);
-  RenderFrame(picture, options, file, scale, streams.err);
   // The legend's corner is chosen on the screen, where the points are known.
-  const std::optional<PlacedLegend> legend = DrawScreenLegend(graph, file.data, options.legend, scale);
+  const DrawnPlot drawn = DrawPlot(options, file, streams.err);
+  TPelkgraph& graph = drawn.picture->Graph();
+  const double scale = DpiScale(options.dpi);
+  const std::optional<PlacedLegend>& legend = drawn.legend;
+  ReportSkipped(graph.SkippedPoints(), streams.err);
   PrintJob job(options.print, options.output);
   job.PrintFrame(graph, options.print.left, options.print.top, options.print.width);
   view::DrawPlotData(graph, file.data, scale);
   if (legend) DrawPrintedLegend(graph, file.data, legend->corner, scale);
   job.Finish();
-  ReportSkipped(graph, streams.err);
 }
 
 }  // namespace
+
+DrawnPlot DrawPlot(const PlotOptions& options, const view::DataFile& file, std::ostream& err) {
+  DrawnPlot drawn{std::make_unique<GraphPicture>(options.dpi), std::nullopt};
+  TPelkgraph& graph = drawn.picture->Graph();
+  const double scale = DpiScale(options.dpi);
+  RenderFrame(*drawn.picture, options, file, scale, err);
+  view::DrawPlotData(graph, file.data, scale);
+  drawn.legend = DrawScreenLegend(graph, file.data, options.legend, scale);
+  return drawn;
+}
 
 void RunPlot(const PlotOptions& options, const CommandStreams& streams) {
   const view::DataFile file = view::ReadDataFile(options, streams.in, [&](long long rows) {
@@ -65,14 +75,9 @@ void RunPlot(const PlotOptions& options, const CommandStreams& streams) {
   if (PrintFormatOf(options.output)) {
     PrintPlot(options, file, streams);
   } else {
-    GraphPicture picture(options.dpi);
-    TPelkgraph& graph = picture.Graph();
-    const double scale = DpiScale(options.dpi);
-    RenderFrame(picture, options, file, scale, streams.err);
-    view::DrawPlotData(graph, file.data, scale);
-    DrawScreenLegend(graph, file.data, options.legend, scale);
-    ReportSkipped(graph, streams.err);
-    SavePicture(graph, options.output);
+    const DrawnPlot drawn = DrawPlot(options, file, streams.err);
+    ReportSkipped(drawn.picture->Graph().SkippedPoints(), streams.err);
+    SavePicture(drawn.picture->Graph(), options.output);
   }
   streams.out << options.output << std::endl;
   if (file.badRows > 0) streams.err << "pelkgraph: skipped " << CountOf(file.badRows, "bad row") << std::endl;
