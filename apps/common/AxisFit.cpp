@@ -41,6 +41,15 @@ bool Better(int divisions, double value, int bestDivisions, double bestValue, bo
   return std::abs(divisions - kPreferredDivisions) < std::abs(bestDivisions - kPreferredDivisions);
 }
 
+// How well a fit serves: its coverage, less a little for each division away
+// from 5 (fewer are coarse, more crowd the axis), and any that reach 70%
+// before all that do not.
+double Merit(int divisions, double coverage) {
+  constexpr double kPerDivisionAway = 0.04;
+  const double merit = coverage - kPerDivisionAway * std::abs(divisions - kPreferredDivisions);
+  return coverage >= kLeastCoverage ? merit + 1.0 : merit;
+}
+
 }  // namespace
 
 double Coverage(const LinearScale& scale, ValueRange range) {
@@ -66,7 +75,7 @@ std::optional<LinearScale> FitLinearScale(ValueRange range, int fewest, int most
     const std::optional<LinearScale> scale = RoundScale(wide, d);
     if (!scale) continue;
     const double coverage = Coverage(*scale, wide);
-    if (coverage > 0.0 && (!best || Better(d, coverage, best->divisions, bestCoverage, true))) {
+    if (coverage > 0.0 && (!best || Merit(d, coverage) > Merit(best->divisions, bestCoverage))) {
       best = scale;
       bestCoverage = coverage;
     }

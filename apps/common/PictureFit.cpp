@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "common/TextBoxes.h"
 
@@ -26,15 +27,40 @@ bool FitsAt(GraphPicture& picture, const DivisionWidths& widths, PixelSize size)
   return PictureTextProblems(picture).empty();
 }
 
-// Sets each title line wider than the picture's inside in a smaller font.
-void ShrinkWideTitles(TPelkgraph& graph) {
-  const int room = graph.Width() - 2 * graph.LRmargin();
-  for (const TextBox& box : GraphTextBoxes(graph)) {
-    TFont* font = box.kind == TextKind::Title      ? &graph.TitleFont()
-                  : box.kind == TextKind::Subtitle ? &graph.SubtitleFont()
-                  : box.kind == TextKind::Id       ? &graph.IdFont()
-                                                   : nullptr;
-    if (font && box.rect.Width() > room) font->SetSize(FittingPointSize(font->Size(), box.rect.Width(), room));
+TFont* FontOfLine(TPelkgraph& graph, TextKind kind) {
+  switch (kind) {
+    case TextKind::Title: return &graph.TitleFont();
+    case TextKind::Subtitle: return &graph.SubtitleFont();
+    case TextKind::Id: return &graph.IdFont();
+    default: return nullptr;
+  }
+}
+
+// The first title line that overlaps another text or runs past the edge.
+std::optional<TextBox> CrowdedTitleLine(TPelkgraph& graph) {
+  const std::vector<TextBox> boxes = GraphTextBoxes(graph);
+  for (const TextBox& line : boxes) {
+    if (!FontOfLine(graph, line.kind)) continue;
+    const std::vector<TextBox> alone{line};
+    bool crowded = !TextProblems(alone, graph.Width(), graph.Height()).empty();
+    for (const TextBox& other : boxes) {
+      if (&other != &line && !TextProblems({line, other}, graph.Width(), graph.Height()).empty()) crowded = true;
+    }
+    if (crowded) return line;
+  }
+  return std::nullopt;
+}
+
+// Sets title lines that collide in smaller fonts, as far as the smallest.
+void ShrinkCrowdedTitles(GraphPicture& picture, const DivisionWidths& widths, PixelSize size) {
+  TPelkgraph& graph = picture.Graph();
+  while (const std::optional<TextBox> line = CrowdedTitleLine(graph)) {
+    TFont& font = *FontOfLine(graph, line->kind);
+    if (font.Size() <= kSmallestTitlePoints) return;
+    // Clear of the Y axes' numbers: within the plot area's width.
+    const int fitting = FittingPointSize(font.Size(), line->rect.Width(), graph.Xend() - graph.Xorigin());
+    font.SetSize(std::min(fitting, font.Size() - 1));
+    FitsAt(picture, widths, size);
   }
 }
 
@@ -55,8 +81,9 @@ void RenderAtFixedSize(GraphPicture& picture, PixelSize size) {
   TPelkgraph& graph = picture.Graph();
   const DivisionWidths widths{graph.XAxis().DivisionWidth(), graph.YAxis().DivisionWidth()};
   if (FitsAt(picture, widths, size)) return;
-  ShrinkWideTitles(graph);
+  ShrinkCrowdedTitles(picture, widths, size);
   if (FitsAt(picture, widths, size)) return;
+  const std::string firstProblem = PictureTextProblems(picture).front();
 
   // The smallest size that fits, searched between the size asked for and the
   // size the graph takes by itself.
@@ -87,9 +114,9 @@ void RenderAtFixedSize(GraphPicture& picture, PixelSize size) {
   }
   const PixelSize smallest = scaled(fits);
   FitsAt(picture, widths, size);
-  throw SizeError(std::to_string(size.width) + "x" + std::to_string(size.height) +
-                      " is too small for the graph's texts; the smallest size that fits is " +
-                      std::to_string(smallest.width) + "x" + std::to_string(smallest.height),
+  throw SizeError(std::to_string(size.width) + "x" + std::to_string(size.height) + " is too small for the graph (" +
+                      firstProblem + "); the smallest size that fits is " + std::to_string(smallest.width) + "x" +
+                      std::to_string(smallest.height),
                   smallest);
 }
 

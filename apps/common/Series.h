@@ -13,7 +13,7 @@ struct SeriesPen {
   int width = 1;  // pixels
   LineStyle style = LineStyle::Solid;
   bool points = false;  // a mark at every point
-  int markRadius = 2;   // pixels from the point to the mark's edge
+  int markRadius = 3;   // pixels from the point to the mark's edge
 };
 
 // Draws y against x (paired up to the shorter) as a polyline in axis values;
