@@ -37,7 +37,8 @@ constexpr std::string_view kUsage =
     "  --subtitle TEXT, --id TEXT   the lines below the title\n"
     "  --xlabel TEXT, --ylabel TEXT, --y2label TEXT   axis labels (default:\n"
     "                    the column names)\n"
-    "  --name TEXT, --color COLOR, --width N, --style solid|dash|dot|dashdot,\n"
+    "  --name TEXT, --color COLOR, --width N (--line-width N for print),\n"
+    "  --style solid|dash|dot|dashdot,\n"
     "  --points          the look of the series named by the last --y or --y2\n"
     "                    before them; before any, of the first, second ...\n"
     "                    series in turn. COLOR is a name (red, navy ...) or #RRGGBB\n"
@@ -293,9 +294,9 @@ bool ParsePlot(const std::vector<std::string>& arguments, PlotOptions& plot, boo
                          ") or #RRGGBB, not '" + text + "'");
       }
       looks.For(plot, name).color = *color;
-    } else if (name == "--width") {
+    } else if ((name == "--width" && !printing) || name == "--line-width") {
       const int width = IntValue(cursor, 1, kMaxLineWidth);
-      looks.For(plot, name).width = width;
+      looks.For(plot, "--line-width").width = width;
     } else if (name == "--style") {
       const LineStyle style = NamedValue<LineStyle>(cursor, {{"solid", LineStyle::Solid},
                                                              {"dash", LineStyle::Dash},
