@@ -13,12 +13,20 @@ namespace {
 constexpr int kSmallestTitlePoints = 6;
 constexpr int kSearchSteps = 14;
 
-// The division widths before a fixed size stretches them.
-struct DivisionWidths {
+// The division widths before a fixed size stretches them, and the title
+// lines' point sizes before any is set smaller.
+struct UnfittedState {
   int x = 0, y = 0;
+  int title = 0, subtitle = 0, id = 0;
 };
 
-bool FitsAt(GraphPicture& picture, const DivisionWidths& widths, PixelSize size) {
+void RestoreTitleSizes(TPelkgraph& graph, const UnfittedState& start) {
+  graph.TitleFont().SetSize(start.title);
+  graph.SubtitleFont().SetSize(start.subtitle);
+  graph.IdFont().SetSize(start.id);
+}
+
+bool FitsAt(GraphPicture& picture, const UnfittedState& widths, PixelSize size) {
   TPelkgraph& graph = picture.Graph();
   graph.XAxis().SetDivWidth(widths.x);
   graph.YAxis().SetDivWidth(widths.y);
@@ -52,7 +60,7 @@ std::optional<TextBox> CrowdedTitleLine(TPelkgraph& graph) {
 }
 
 // Sets title lines that collide in smaller fonts, as far as the smallest.
-void ShrinkCrowdedTitles(GraphPicture& picture, const DivisionWidths& widths, PixelSize size) {
+void ShrinkCrowdedTitles(GraphPicture& picture, const UnfittedState& widths, PixelSize size) {
   TPelkgraph& graph = picture.Graph();
   while (const std::optional<TextBox> line = CrowdedTitleLine(graph)) {
     TFont& font = *FontOfLine(graph, line->kind);
@@ -79,14 +87,16 @@ int FittingPointSize(int size, int width, int room) {
 
 void RenderAtFixedSize(GraphPicture& picture, PixelSize size) {
   TPelkgraph& graph = picture.Graph();
-  const DivisionWidths widths{graph.XAxis().DivisionWidth(), graph.YAxis().DivisionWidth()};
+  const UnfittedState widths{graph.XAxis().DivisionWidth(), graph.YAxis().DivisionWidth(), graph.TitleFont().Size(),
+                              graph.SubtitleFont().Size(), graph.IdFont().Size()};
   if (FitsAt(picture, widths, size)) return;
   ShrinkCrowdedTitles(picture, widths, size);
   if (FitsAt(picture, widths, size)) return;
   const std::string firstProblem = PictureTextProblems(picture).front();
 
   // The smallest size that fits, searched between the size asked for and the
-  // size the graph takes by itself.
+  // size the graph takes by itself, with the title lines as they were given.
+  RestoreTitleSizes(graph, widths);
   graph.XAxis().SetDivWidth(widths.x);
   graph.YAxis().SetDivWidth(widths.y);
   graph.SetAutoSize(true);
