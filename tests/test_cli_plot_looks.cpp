@@ -61,46 +61,6 @@ TEST(CliPlotLooks, OptionsReachTheirSeriesAndAxes) {
   EXPECT_EQ(ParseCommandLine({"demo", "-o", "g.ps", "--paper", "a4"}).demo.print.paper, PaperKind::A4);
 }
 
-TEST(CliPlotLooks, RefusalsNameTheOption) {
-  struct Case {
-    std::vector<std::string> arguments;
-    std::string message;
-  };
-  const Case cases[] = {
-      {{"plot", "d.csv", "--color", "reddish"}, "option '--color' needs a colour name"},
-      {{"plot", "d.csv", "--color", "#12345"}, "option '--color'"},
-      {{"plot", "d.csv", "--color", "#12345g"}, "option '--color'"},
-      {{"plot", "d.csv", "--width", "0"}, "option '--width' needs a whole number from 1 to 50"},
-      {{"print", "d.csv", "-o", "g.pdf", "--line-width", "51"}, "option '--line-width' needs a whole number from 1 to 50"},
-      {{"plot", "d.csv", "--style", "wavy"}, "option '--style' needs one of solid, dash, dot, dashdot, not 'wavy'"},
-      {{"plot", "d.csv", "--legend", "middle"}, "option '--legend' needs one of auto, none, tl, tr, bl, br"},
-      {{"plot", "d.csv", "--xrange", "3:3"}, "option '--xrange' needs two different finite numbers"},
-      {{"plot", "d.csv", "--yrange", "1:inf"}, "option '--yrange'"},
-      {{"plot", "d.csv", "--y2range", "1"}, "option '--y2range'"},
-      {{"plot", "d.csv", "--yrange", "a:b"}, "option '--yrange'"},
-      {{"plot", "d.csv", "--points=yes"}, "option '--points' takes no value"},
-      {{"plot", "d.csv", "--subtitle", std::string(kMaxTitleLength + 1, 's')}, "option '--subtitle' takes at most"},
-      {{"plot", "d.csv", "-o", "g.pdfx"}, "option '-o' needs a file name ending in .bmp, .png, .pdf, .ps or .svg"},
-      {{"print", "d.csv"}, "print needs -o FILE.pdf"},
-      {{"print", "d.csv", "-o", "g.png"}, "option '-o' needs a file name ending in .pdf, .ps or .svg"},
-      {{"print", "-o", "g.pdf"}, "print needs a data file"},
-      {{"print", "d.csv", "-o", "g.pdf", "--dpi", "71"}, "option '--dpi' needs a whole number from 72 to 1200"},
-      {{"print", "d.csv", "-o", "g.pdf", "--paper", "legal"}, "option '--paper' needs one of letter, a4"},
-      {{"print", "d.csv", "-o", "g.pdf", "--left", "-1"}, "option '--left' needs inches from 0 to 100"},
-      {{"print", "d.csv", "-o", "g.pdf", "--width", "1e9"}, "option '--width' needs inches"},
-      {{"print", "d.csv", "-o", "g.pdf", "--mono=1"}, "option '--mono' takes no value"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.message);
-    try {
-      ParseCommandLine(c.arguments);
-      ADD_FAILURE() << "accepted";
-    } catch (const UsageError& e) {
-      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
-    }
-  }
-}
-
 TEST(CliPlotLooks, ColoursByNameAndValue) {
   struct Case {
     const char* text;
