@@ -15,6 +15,7 @@
 #include "common/DataFile.h"
 #include "common/Output.h"
 #include "common/TextBoxes.h"
+#include "pelkgraph/DemoGraphs.h"
 #include "pelkgraph/Plot.h"
 
 namespace fs = std::filesystem;
@@ -143,6 +144,22 @@ TEST(PlotGallery, EveryPictureKeepsItsTextsApartAndFillsItsAxes) {
       const bool asked = series.secondY ? options.y2Range.has_value() : options.yRange.has_value();
       if (axis.LogAxis() || asked || file.data.series.size() > 1) continue;
       EXPECT_GE(Filled(axis, range(series.y)), kLeastCoverage) << series.name;
+    }
+  }
+}
+
+TEST(PlotGallery, DemoGraphsKeepTheirTextsApartAtEveryResolution) {
+  const fs::path dir = fs::path(PELK_TEST_BINARY_DIR) / "gallery";
+  fs::create_directories(dir);
+  for (int dpi : {96, 120, 144, 192}) {
+    for (std::size_t i = 0; i < kDemoGraphs; ++i) {
+      SCOPED_TRACE(std::to_string(dpi) + " dpi, graph " + std::to_string(i + 1));
+      const std::unique_ptr<GraphPicture> picture = DrawDemoGraph(i, dpi);
+      TPelkgraph& graph = picture->Graph();
+      SavePicture(graph, (dir / ("demo-" + std::to_string(i + 1) + "-" + std::to_string(dpi) + ".png")).string());
+      for (const std::string& problem : TextProblems(GraphTextBoxes(graph), graph.Width(), graph.Height())) {
+        ADD_FAILURE() << problem;
+      }
     }
   }
 }

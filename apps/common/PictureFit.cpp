@@ -72,7 +72,43 @@ void ShrinkCrowdedTitles(GraphPicture& picture, const UnfittedState& widths, Pix
   }
 }
 
+// How far the lowest title line must rise to clear the numbers it overlaps.
+int TitleOverlapWithNumbers(TPelkgraph& graph) {
+  const std::vector<TextBox> boxes = GraphTextBoxes(graph);
+  int rise = 0;
+  for (const TextBox& line : boxes) {
+    if (!FontOfLine(graph, line.kind)) continue;
+    for (const TextBox& number : boxes) {
+      if ((number.kind == TextKind::Number || number.kind == TextKind::Exponent) &&
+          !TextProblems({line, number}, graph.Width(), graph.Height()).empty()) {
+        rise = std::max(rise, line.rect.Bottom - number.rect.Top);
+      }
+    }
+  }
+  return rise;
+}
+
 }  // namespace
+
+void RenderAtNaturalSize(GraphPicture& picture) {
+  constexpr int kMostRises = 4;
+  TPelkgraph& graph = picture.Graph();
+  picture.Render();
+  for (int attempt = 0; attempt < kMostRises; ++attempt) {
+    const int rise = TitleOverlapWithNumbers(graph);
+    if (rise <= 0) return;
+    // The lowest line present sits its own offset above the plot area, the
+    // others on top of it.
+    if (!graph.Id().empty()) {
+      graph.SetIdOffset(graph.IdOffset() + rise);
+    } else if (!graph.Subtitle().empty()) {
+      graph.SetSubtitleOffset(graph.SubtitleOffset() + rise);
+    } else {
+      graph.SetTitleOffset(graph.TitleOffset() + rise);
+    }
+    picture.Render();
+  }
+}
 
 std::vector<std::string> PictureTextProblems(GraphPicture& picture) {
   TPelkgraph& graph = picture.Graph();

@@ -29,6 +29,11 @@ std::vector<std::string> PictureTextProblems(GraphPicture& picture);
 // at `size` points fits in `room` pixels (text widths grow with the size).
 int FittingPointSize(int size, int width, int room);
 
+// Renders the graph at the size it takes by itself, the title lines raised
+// clear of the Y axes' top numbers where a line wider than the plot area
+// would touch them.
+void RenderAtNaturalSize(GraphPicture& picture);
+
 // Renders the graph at the size; titles wider than the picture take a
 // smaller font. Throws SizeError when texts still overlap or run past the
 // edge, naming the smallest size (of the same proportions and at least as

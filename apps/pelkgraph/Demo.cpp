@@ -1,5 +1,6 @@
 // "demo": sample graphs on the library's defaults, each with data, saved as
 // BMP and PNG, or printed on one page.
+#include <array>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -10,9 +11,11 @@
 #include "common/Output.h"
 #include "common/OutputName.h"
 #include "common/Picture.h"
+#include "common/PictureFit.h"
 #include "common/PlotData.h"
 #include "common/SeriesColors.h"
 #include "pelkgraph/Commands.h"
+#include "pelkgraph/DemoGraphs.h"
 #include "pelkgraph/PrintJob.h"
 
 namespace pelk::cli {
@@ -125,10 +128,10 @@ view::PlotData ScaledGraphData(const TPelkgraph& graph) {
   return data;
 }
 
-const std::vector<DemoGraph>& DemoGraphs() {
-  static const std::vector<DemoGraph> graphs{{SetUpDefaultGraph, DefaultGraphData},
-                                             {SetUpLogGraph, LogGraphData},
-                                             {SetUpScaledGraph, ScaledGraphData}};
+const std::array<DemoGraph, kDemoGraphs>& DemoGraphs() {
+  static const std::array<DemoGraph, kDemoGraphs> graphs{DemoGraph{SetUpDefaultGraph, DefaultGraphData},
+                                                         DemoGraph{SetUpLogGraph, LogGraphData},
+                                                         DemoGraph{SetUpScaledGraph, ScaledGraphData}};
   return graphs;
 }
 
@@ -145,7 +148,7 @@ void PrintDemo(const DemoOptions& options) {
     auto picture = std::make_unique<GraphPicture>(options.dpi);
     ScaleGraphDistances(picture->Graph(), scale);
     demo.setUp(picture->Graph());
-    picture->Render();
+    RenderAtNaturalSize(*picture);
     heightPerWidth += static_cast<double>(picture->Graph().Height()) / picture->Graph().Width();
     pictures.push_back(std::move(picture));
   }
@@ -169,6 +172,17 @@ void PrintDemo(const DemoOptions& options) {
 
 }  // namespace
 
+std::unique_ptr<GraphPicture> DrawDemoGraph(std::size_t index, int dpi) {
+  const double scale = DpiScale(dpi);
+  auto picture = std::make_unique<GraphPicture>(dpi);
+  TPelkgraph& graph = picture->Graph();
+  ScaleGraphDistances(graph, scale);
+  DemoGraphs().at(index).setUp(graph);
+  RenderAtNaturalSize(*picture);
+  view::DrawPlotData(graph, DemoGraphs()[index].data(graph), scale);
+  return picture;
+}
+
 void RunDemo(const DemoOptions& options, const CommandStreams& streams) {
   if (PrintFormatOf(options.output)) {
     PrintDemo(options);
@@ -176,19 +190,11 @@ void RunDemo(const DemoOptions& options, const CommandStreams& streams) {
     return;
   }
   const std::string_view base = WithoutImageExtension(options.output);
-  const double scale = DpiScale(options.dpi);
-  int index = 0;
-  for (const DemoGraph& demo : DemoGraphs()) {
-    ++index;
-    GraphPicture picture(options.dpi);
-    TPelkgraph& graph = picture.Graph();
-    ScaleGraphDistances(graph, scale);
-    demo.setUp(graph);
-    picture.Render();
-    view::DrawPlotData(graph, demo.data(graph), scale);
+  for (std::size_t i = 0; i < kDemoGraphs; ++i) {
+    const std::unique_ptr<GraphPicture> picture = DrawDemoGraph(i, options.dpi);
     for (ImageFormat format : {ImageFormat::Bmp, ImageFormat::Png}) {
-      const std::string name = NumberedFileName(base, index, format);
-      SavePicture(graph, name);
+      const std::string name = NumberedFileName(base, static_cast<int>(i) + 1, format);
+      SavePicture(picture->Graph(), name);
       streams.out << name << std::endl;
     }
   }

@@ -31,7 +31,7 @@ void RenderFrame(GraphPicture& picture, const PlotOptions& options, const view::
   if (options.size) {
     RenderAtFixedSize(picture, *options.size);
   } else {
-    picture.Render();
+    RenderAtNaturalSize(picture);
   }
 }
 
