@@ -178,3 +178,32 @@ TEST(PlotAxisFit, NeighbouringNumbersReadDifferently) {
     }
   }
 }
+
+TEST(PlotAxisFit, AxesWithoutValuesTheyCanShowAreRefused) {
+  struct Case {
+    const char* name;
+    std::vector<float> x, y;
+    bool logY;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"Y not finite", {1.0f, 2.0f}, {NAN, INFINITY}, false, "no values to plot on the Y axis"},
+      {"Y not positive on a logarithmic axis", {1.0f, 2.0f}, {-1.0f, 0.0f}, true, "only positive values"},
+      {"X not finite", {NAN, NAN}, {1.0f, 2.0f}, false, "no values to plot on the X axis"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TForm form(nullptr);
+    TPelkgraph graph(&form);
+    graph.YAxis().SetLog(c.logY);
+    view::PlotData data;
+    data.x = c.x;
+    data.series = {{c.y, false, "y", {}}};
+    try {
+      view::FitAxesToData(graph, data, {});
+      ADD_FAILURE() << "fitted";
+    } catch (const std::runtime_error& e) {
+      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+    }
+  }
+}

@@ -105,7 +105,7 @@ std::vector<std::string> FitAxesToData(TPelkgraph& graph, const PlotData& data, 
   // Without series of its own the first Y axis only carries the grid.
   if (!HasSeriesOn(data, false) && secondY && !settings.y) yValues = cli::ValueRange{0.0f, 1.0f};
   if (!secondY) {
-    if (yValues || settings.y) fit(y, asGiven, yValues, settings.y, "Y");
+    fit(y, asGiven, yValues, settings.y, "Y");
     return notes;
   }
   // The second Y axis writes its numbers on the first one's divisions: two
