@@ -102,6 +102,7 @@ TEST(PlotGallery, EveryPictureKeepsItsTextsApartAndFillsItsAxes) {
       {"fixed divisions", SensorTable(), {"--divisions", "8", "--legend", "none", "--title", "Eight divisions"}},
       {"logarithmic X", Ramp(1, 5000, 60), {"--logx", "--title", "Logarithmic X"}},
       {"small fixed size", points, {"--size", "300x240", "--title", "Small"}},
+      {"wide numbers", "x,y\n1000000.1,1\n1000000.9,2\n", {"--divisions", "10", "--title", "Wide numbers"}},
   };
   for (const GalleryCase& c : cases) {
     SCOPED_TRACE(c.name);

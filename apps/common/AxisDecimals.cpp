@@ -39,7 +39,7 @@ int DecimalsToTellApart(const TAxis& axis, int least) {
 }
 
 int FixedDigitsFor(const TAxis& axis) {
-  constexpr int kMostFixedDigits = 6;
+  constexpr int kMostFixedDigits = 7;  // a float holds no more
   const double end = axis.OriginValue() + axis.NumberOfDivisions() * axis.ScalePerDivision();
   const double largest = std::max(std::fabs(axis.OriginValue()), std::fabs(end));
   if (axis.LogAxis() || !(largest >= 1.0) || !std::isfinite(largest)) return axis.NumberOfFixed();

@@ -12,7 +12,7 @@ namespace pelk::view {
 int DecimalsToTellApart(const TAxis& axis, int least);
 
 // The integer digits a linear axis writes before its numbers take out a
-// common power of ten: as many as its largest number has, up to 6, so that
+// common power of ten: as many as its largest number has, up to 7, so that
 // values such as 1200 are written as they are; the axis's own count beyond.
 int FixedDigitsFor(const TAxis& axis);
 

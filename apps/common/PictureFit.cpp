@@ -88,12 +88,38 @@ int TitleOverlapWithNumbers(TPelkgraph& graph) {
   return rise;
 }
 
+// The axis (0 X, 1 Y, 2 second Y) whose numbers run into each other; -1 for none.
+int CrowdedAxis(TPelkgraph& graph) {
+  const std::vector<TextBox> boxes = GraphTextBoxes(graph);
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+      const TextBox& a = boxes[i];
+      const TextBox& b = boxes[j];
+      if (a.kind == TextKind::Number && b.kind == TextKind::Number && a.axis == b.axis &&
+          !TextProblems({a, b}, graph.Width(), graph.Height()).empty()) {
+        return a.axis;
+      }
+    }
+  }
+  return -1;
+}
+
 }  // namespace
 
 void RenderAtNaturalSize(GraphPicture& picture) {
+  constexpr int kMostWidenings = 8;
   constexpr int kMostRises = 4;
   TPelkgraph& graph = picture.Graph();
   picture.Render();
+  // Divisions too narrow for their numbers grow by a quarter at a time; the
+  // second Y axis writes on the first one's divisions.
+  for (int attempt = 0; attempt < kMostWidenings; ++attempt) {
+    const int axis = CrowdedAxis(graph);
+    if (axis < 0) break;
+    TAxis& widened = axis == 0 ? graph.XAxis() : graph.YAxis();
+    widened.SetDivWidth(widened.DivisionWidth() + std::max(1, widened.DivisionWidth() / 4));
+    picture.Render();
+  }
   for (int attempt = 0; attempt < kMostRises; ++attempt) {
     const int rise = TitleOverlapWithNumbers(graph);
     if (rise <= 0) return;

@@ -29,9 +29,9 @@ std::vector<std::string> PictureTextProblems(GraphPicture& picture);
 // at `size` points fits in `room` pixels (text widths grow with the size).
 int FittingPointSize(int size, int width, int room);
 
-// Renders the graph at the size it takes by itself, the title lines raised
-// clear of the Y axes' top numbers where a line wider than the plot area
-// would touch them.
+// Renders the graph at the size it takes by itself: divisions too narrow for
+// their numbers are widened, and title lines wider than the plot area are
+// raised clear of the Y axes' top numbers.
 void RenderAtNaturalSize(GraphPicture& picture);
 
 // Renders the graph at the size; titles wider than the picture take a
