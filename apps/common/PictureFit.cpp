@@ -88,7 +88,15 @@ int TitleOverlapWithNumbers(TPelkgraph& graph) {
   return rise;
 }
 
-// The axis (0 X, 1 Y, 2 second Y) whose numbers run into each other; -1 for none.
+// The box with room around it, a sixth of its height each way, so that
+// neighbouring numbers do not touch either.
+TextBox Spaced(TextBox box) {
+  const int room = std::max(1, std::min(box.rect.Width(), box.rect.Height()) / 6);
+  box.rect = {box.rect.Left - room, box.rect.Top - room, box.rect.Right + room, box.rect.Bottom + room};
+  return box;
+}
+
+// The axis (0 X, 1 Y, 2 second Y) whose numbers crowd each other; -1 for none.
 int CrowdedAxis(TPelkgraph& graph) {
   const std::vector<TextBox> boxes = GraphTextBoxes(graph);
   for (std::size_t i = 0; i < boxes.size(); ++i) {
@@ -96,7 +104,7 @@ int CrowdedAxis(TPelkgraph& graph) {
       const TextBox& a = boxes[i];
       const TextBox& b = boxes[j];
       if (a.kind == TextKind::Number && b.kind == TextKind::Number && a.axis == b.axis &&
-          !TextProblems({a, b}, graph.Width(), graph.Height()).empty()) {
+          !TextProblems({Spaced(a), Spaced(b)}, graph.Width(), graph.Height()).empty()) {
         return a.axis;
       }
     }
