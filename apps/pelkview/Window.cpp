@@ -53,6 +53,8 @@ ClientSize Window::Size() const {
 
 std::uint32_t Window::Id() const { return SDL_GetWindowID(window_.get()); }
 
+void Window::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_.get(), title.c_str()); }
+
 void Window::EnsureTexture(int width, int height) {
   if (texture_ && width == textureWidth_ && height == textureHeight_) return;
   texture_.reset();
