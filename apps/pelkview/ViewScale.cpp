@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "common/AxisDecimals.h"
 #include "core/Axis.h"
@@ -19,18 +20,24 @@ constexpr double kLargestMagnitude = 1e30;
 // Below this width relative to its values a range gives neighbouring pixels
 // the same single-precision value.
 constexpr double kLeastRelativeSpan = 1e-4;
+constexpr double kCoverageTolerance = 1e-6;
 
 LinearAxisNumbers NumbersOf(const LinearScale& scale, int numberOfFixed) {
   return {scale.origin, scale.step, scale.divisions, numberOfFixed, scale.decimals};
 }
 
-// No number written with these decimals is off its tick by more than a
-// tenth of a step (steps measured as written, after a common power of ten).
+// No number written with its decimals is off its tick by more than a tenth
+// of a step (both as written, after a common power of ten).
 bool WithinTenthOfStep(const LinearAxisNumbers& numbers) {
   const CommonExponent exponent = AxisCommonExponent(numbers, kLn10);
-  double step = std::fabs(numbers.scalePerDivision);
-  if (exponent.applied) step /= std::pow(10.0, exponent.E);
-  return 0.5 * std::pow(10.0, -numbers.numberOfDecimals) <= step / 10 * (1 + 1e-9);
+  const double step = std::fabs(AxisDivisionValue(numbers, exponent, 1, kLn10) -
+                                static_cast<double>(AxisDivisionValue(numbers, exponent, 0, kLn10)));
+  for (int i = 0; i <= numbers.divisions; ++i) {
+    const double value = AxisDivisionValue(numbers, exponent, i, kLn10);
+    const double written = std::strtod(AxisDivisionText(numbers, exponent, i, kLn10, '.').c_str(), nullptr);
+    if (std::fabs(written - value) > step / 10) return false;
+  }
+  return true;
 }
 
 int DecimalsFor(const LinearScale& scale, int numberOfFixed, bool exact) {
@@ -112,7 +119,8 @@ std::optional<std::vector<LinearScale>> ChooseScales(std::span<const SharedAxis>
       scales.push_back(*scale);
     }
     if (scales.size() != axes.size()) continue;
-    if (fit && coverage > bestCoverage) {
+    // Round steps held in single precision cover a hair more or less.
+    if (fit && coverage > bestCoverage + kCoverageTolerance) {
       best = scales;
       bestCoverage = coverage;
     }
