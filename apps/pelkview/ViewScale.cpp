@@ -107,9 +107,11 @@ bool NumbersHaveRoom(const std::vector<std::string>& texts, const NumberRoom& ro
 std::optional<std::vector<LinearScale>> ChooseScales(std::span<const SharedAxis> axes, int most) {
   std::optional<std::vector<LinearScale>> best, fewest;
   double bestCoverage = -1.0;
-  for (int divisions = std::max(most, 1); divisions >= 1; --divisions) {
+  // Counts beyond `most` are tried only for a range that no fewer show
+  // (round steps over zero need two divisions).
+  for (int divisions = std::max(most, kMostDivisions); divisions >= 1; --divisions) {
     std::vector<LinearScale> scales;
-    bool fit = true;
+    bool fit = divisions <= most;
     double coverage = 0.0;
     for (const SharedAxis& axis : axes) {
       const std::optional<LinearScale> scale = ScaleOver(axis.range, divisions, axis.numberOfFixed);

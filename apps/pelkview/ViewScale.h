@@ -68,8 +68,9 @@ struct SharedAxis {
 
 // The scales of axes sharing one number of divisions, at most `most`: the
 // most divisions whose numbers have room on every axis, and among those, where
-// a range is nice, the one whose steps cover the ranges most tightly. One
-// division when no number leaves room; nullopt when a range has no scale.
+// a range is nice, the one whose steps cover the ranges most tightly. The
+// fewest divisions that show every range when no number leaves room;
+// nullopt when a range has no scale.
 std::optional<std::vector<LinearScale>> ChooseScales(std::span<const SharedAxis> axes, int most);
 
 // Divisions of at least leastWidth pixels on an axis of the length, from 1 to

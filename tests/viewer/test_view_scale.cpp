@@ -121,8 +121,10 @@ TEST(ViewScale, TheDivisionsAreTheMostWhoseNumbersHaveRoomAndForNiceRangesTheTig
       // Steps of a ninth to a sixth need two decimals to read their ticks;
       // fifths need one.
       {{0.0, 1.0, false}, 150, 10, 5},
-      // No room at all: one division.
+      // No room at all: the fewest divisions that show the range.
       {{0.0, 1.0, false}, 5, 10, 1},
+      {{-1.0, 1.0, true}, 5, 10, 2},
+      {{-1.0, 1.0, true}, 1000, 1, 2},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.range.to) + " in " + std::to_string(c.length));
