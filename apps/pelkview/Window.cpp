@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "pelkview/XErrors.h"
+
 namespace pelk::view {
 
 namespace {
@@ -21,6 +23,7 @@ bool ShowsNothing(const char* driver) {
 }  // namespace
 
 VideoSession::VideoSession() {
+  IgnoreWakeupsToClosedWindows();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     const std::string reason = SDL_GetError();
     SDL_Quit();
