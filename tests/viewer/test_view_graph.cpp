@@ -14,6 +14,7 @@
 #include "core/Pelkgraph.h"
 #include "pelkview/AxisSetup.h"
 #include "pelkview/GraphView.h"
+#include "pelkview/Keys.h"
 #include "platform/Printer.h"
 #include "tests/DocumentReadBack.h"
 #include "tests/GraphFixture.h"
@@ -24,6 +25,12 @@ extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfi
 
 namespace pelk::view {
 namespace {
+
+std::vector<std::uint32_t> PixelsOf(const Surface& s) {
+  std::vector<std::uint32_t> pixels;
+  for (int y = 0; y < s.Height(); ++y) pixels.insert(pixels.end(), s.Row(y), s.Row(y) + s.Width());
+  return pixels;
+}
 
 struct Span {
   double from, to;
@@ -374,6 +381,56 @@ TEST(ViewGraph, TheNumbersOfAnAxisKeepApartAtEveryWindowSize) {
       }
     }
   }
+}
+
+TEST(ViewGraph, ALogarithmicAxisZoomsToTheWholeDecadesCoveringTheRange) {
+  std::ostringstream notes;
+  GraphView view(notes);
+  TPelkgraph& g = view.Graph();
+  g.XAxis().SetLog(true);
+  ShowData(view, {{1, 10000}, {0, 1}, std::nullopt}, 640, 480);
+  ASSERT_EQ(g.XAxis().NumberOfDivisions(), 4);
+  const int decade = g.XAxis().DivisionWidth();
+  // Over the second decade, 10 to 100, and a little of the third.
+  Drag(view, g.Xorigin() + decade + 5, g.Yend() + 10, g.Xorigin() + 2 * decade + 10, g.Yorigin() - 10);
+  EXPECT_EQ(g.XAxis().MinExponent(), 1);
+  EXPECT_EQ(g.XAxis().NumberOfDivisions(), 2);
+  // Wheel steps out widen the decades shown, steps in narrow them again.
+  const int cx = (g.Xorigin() + g.Xend()) / 2, cy = (g.Yorigin() + g.Yend()) / 2;
+  view.Wheel(cx, cy, -4);
+  const int out = g.XAxis().NumberOfDivisions();
+  EXPECT_GT(out, 2);
+  view.Wheel(cx, cy, 6);
+  EXPECT_LT(g.XAxis().NumberOfDivisions(), out);
+  EXPECT_EQ(view.ZoomSteps(), 3u);
+}
+
+TEST(ViewGraph, TheKeysShowInABoxOverTheGraphUntilTheNextRedraw) {
+  std::ostringstream notes;
+  GraphView view(notes);
+  ShowData(view, {{0, 1}, {0, 1}, std::nullopt}, 640, 480);
+  TPelkgraph& g = view.Graph();
+  const std::vector<std::uint32_t> before = PixelsOf(view.Form().ClientSurface());
+  view.ShowRows(HelpRows());
+  const Surface& shown = view.Form().ClientSurface();
+  // A box of black text inside the plot area, at its top left corner.
+  int changedOutside = 0, black = 0, left = shown.Width(), top = shown.Height();
+  for (int y = 0; y < shown.Height(); ++y) {
+    for (int x = 0; x < shown.Width(); ++x) {
+      if (shown.Get(x, y) == before[static_cast<std::size_t>(y) * shown.Width() + x]) continue;
+      const bool inside = x > g.Xorigin() && x < g.Xend() && y > g.Yend() && y < g.Yorigin();
+      if (!inside) ++changedOutside;
+      if (shown.Get(x, y) == 0x000000) ++black;
+      left = std::min(left, x);
+      top = std::min(top, y);
+    }
+  }
+  EXPECT_EQ(changedOutside, 0);
+  EXPECT_GT(black, 100);
+  EXPECT_LT(left - g.Xorigin(), 40);
+  EXPECT_LT(top - g.Yend(), 40);
+  view.Redraw();
+  EXPECT_EQ(PixelsOf(view.Form().ClientSurface()), before);
 }
 
 class ViewPrinting : public TempDirTest {};

@@ -9,6 +9,7 @@
 #include "pelkview/Keys.h"
 #include "pelkview/PagePlacement.h"
 #include "pelkview/Readout.h"
+#include "pelkview/ViewerOptions.h"
 
 namespace pelk::view {
 namespace {
@@ -94,6 +95,41 @@ TEST(ViewKeys, TheHelpListsEveryKeyOnceBesideWhatItDoes) {
     EXPECT_EQ(what, column) << line;
   }
   EXPECT_EQ(lines, rows.size());
+}
+
+TEST(ViewOptions, TheDemoTakesTheWindowSizeAndTheHelpListsTheKeys) {
+  struct Case {
+    std::vector<std::string> arguments;
+    cli::PixelSize size;
+    std::string saveName;
+    const char* error;  // a part of the usage error, or empty
+  };
+  const Case cases[] = {
+      {{}, {800, 600}, "pelkview.png", ""},
+      {{"--size", "200x150"}, {200, 150}, "pelkview.png", ""},
+      {{"--dpi", "144", "--size", "1600x1200", "-o", "a.bmp"}, {1600, 1200}, "a.bmp", ""},
+      {{"--size"}, {}, "", "--size"},
+      {{"--size", "0x10"}, {}, "", "--size"},
+      {{"--size", "300x200", "--nosuch"}, {}, "", "comes first"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments.empty() ? "" : c.arguments.back());
+    if (*c.error) {
+      try {
+        ParseViewerCommandLine(c.arguments);
+        ADD_FAILURE() << "no usage error";
+      } catch (const cli::UsageError& e) {
+        EXPECT_NE(std::string(e.what()).find(c.error), std::string::npos) << e.what();
+      }
+      continue;
+    }
+    const ViewerOptions options = ParseViewerCommandLine(c.arguments);
+    EXPECT_FALSE(options.plot);
+    EXPECT_EQ(options.windowSize, c.size);
+    EXPECT_EQ(options.saveName, c.saveName);
+  }
+  EXPECT_TRUE(ParseViewerCommandLine({"data.csv", "--help"}).help);
+  EXPECT_NE(ViewerUsageText().find(KeysHelpText()), std::string::npos);
 }
 
 TEST(ViewPrint, TheGraphKeepsItsShapeWithinTheMargins) {
