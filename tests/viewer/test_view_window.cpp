@@ -33,6 +33,11 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kPatience = std::chrono::seconds(5);
 constexpr auto kPoll = std::chrono::milliseconds(40);
 constexpr int kWidth = 400, kHeight = 300;
+// What the viewer is started without: its display, its runtime directory.
+const std::vector<std::string> kViewerOwnVariables{"DISPLAY",         "XDG_RUNTIME_DIR", "WAYLAND_DISPLAY",
+                                                   "SDL_VIDEODRIVER", "LSAN_OPTIONS"};
+// A sanitized build's leak checker lists the suppressions it used at exit.
+constexpr const char* kQuietLeakCheck = "LSAN_OPTIONS=print_suppressions=0";
 
 // The environment with the given variables left out and others added.
 std::vector<std::string> EnvironmentWith(const std::vector<std::string>& dropped,
@@ -59,10 +64,13 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 class Child {
  public:
   // Standard output and error go to `output` (empty: /dev/null); the
-  // child inherits the test's other open descriptors.
-  Child(std::vector<std::string> arguments, std::vector<std::string> environment, const std::string& output) {
+  // child inherits the test's other open descriptors and runs in
+  // `directory` (empty: the test's).
+  Child(std::vector<std::string> arguments, std::vector<std::string> environment, const std::string& output,
+        const std::string& directory = "") {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    if (!directory.empty()) posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
     const std::string target = output.empty() ? "/dev/null" : output;
     posix_spawn_file_actions_addopen(&actions, 1, target.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
@@ -173,9 +181,8 @@ TEST_F(ViewWindow, DragWheelAndUndoShowInTheWindowAndEachUndoRestoresThePictureE
   const std::string log = PathOf("pelkview.log");
   Child viewer({PELK_VIEW_PATH, "--size", std::to_string(kWidth) + "x" + std::to_string(kHeight), "-o",
                 PathOf("view.png")},
-               EnvironmentWith({"DISPLAY", "XDG_RUNTIME_DIR", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"},
-                               {"DISPLAY=" + display_}),
-               log);
+               EnvironmentWith(kViewerOwnVariables, {"DISPLAY=" + display_, kQuietLeakCheck}),
+               log, dir_.string());
   ASSERT_TRUE(viewer.Started());
   const std::string id = Xdotool("search --sync --onlyvisible --name '^pelkview'");
   ASSERT_FALSE(id.empty() || id.find_first_not_of("0123456789") != std::string::npos) << id;
@@ -212,17 +219,24 @@ TEST_F(ViewWindow, DragWheelAndUndoShowInTheWindowAndEachUndoRestoresThePictureE
   Xdotool("key --window " + w + " BackSpace");
   EXPECT_TRUE(SettledPicture([&](const auto& p) { return p == full; }) == full);
 
+  // The print key writes the view's document where the viewer runs and says so.
+  Xdotool("key --window " + w + " p");
+  for (const auto until = Clock::now() + kPatience; Clock::now() < until; std::this_thread::sleep_for(kPoll)) {
+    if (Xdotool("getwindowname " + w).find("printed pelkview.pdf") != std::string::npos) break;
+  }
+  EXPECT_EQ(ReadText(PathOf("pelkview.pdf")).substr(0, 5), "%PDF-");
+
   Xdotool("key --window " + w + " q");
   EXPECT_EQ(viewer.Wait(), std::optional<int>(0));
   XCloseDisplay(x_);
-  // Nothing on the terminal: SDL's libraries found a runtime directory.
-  EXPECT_EQ(ReadText(log), "");
+  // Nothing else on the terminal: SDL's libraries found a runtime directory.
+  EXPECT_EQ(ReadText(log), "printed pelkview.pdf\n");
 }
 
 TEST_F(ViewWindow, WithoutADisplayTheViewerSaysSoInOneLine) {
   const std::string log = PathOf("pelkview.log");
   Child viewer({PELK_VIEW_PATH},
-               EnvironmentWith({"DISPLAY", "XDG_RUNTIME_DIR", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}, {}), log);
+               EnvironmentWith(kViewerOwnVariables, {kQuietLeakCheck}), log);
   ASSERT_TRUE(viewer.Started());
   EXPECT_EQ(viewer.Wait(), std::optional<int>(1));
   EXPECT_EQ(ReadText(log), "pelkview: no display to show a window on (is DISPLAY or WAYLAND_DISPLAY set?)\n");
