@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "pelkview/AxisSetup.h"
+
 namespace pelk::view {
 
 namespace {
@@ -13,16 +15,13 @@ constexpr double kRipplePeriods = 60.0;
 constexpr double kAmplitude = 0.4;   // of the Y axis's span
 constexpr double kRipple = 0.02;     // of the Y axis's span
 
-// The value at the far end of a linear axis.
-double AxisEnd(const TAxis& axis) { return axis.OriginValue() + axis.NumberOfDivisions() * axis.ScalePerDivision(); }
-
 }  // namespace
 
 PlotData DemoData(const TPelkgraph& graph) {
-  const double x0 = graph.XAxis().OriginValue();
-  const double x1 = AxisEnd(graph.XAxis());
-  const double y0 = graph.YAxis().OriginValue();
-  const double span = AxisEnd(graph.YAxis()) - y0;
+  const AxisRange x = ShownRange(graph.XAxis());
+  const AxisRange y = ShownRange(graph.YAxis());
+  const double x0 = x.from, x1 = x.to, y0 = y.from;
+  const double span = y.to - y0;
   const double middle = y0 + span / 2;
   PlotData data;
   SeriesData& series = data.series.emplace_back();

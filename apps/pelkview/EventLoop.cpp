@@ -2,19 +2,24 @@
 
 #include <exception>
 #include <iostream>
+#include <optional>
 
 #include <SDL.h>
 
+#include "pelkview/Keys.h"
 #include "pelkview/MouseInput.h"
 
 namespace pelk::view {
 
 namespace {
 
-class EventLoop {
+constexpr const char* kPrintName = "pelkview.pdf";
+constexpr const char* kTitleSeparator = "   ";
+
+class EventLoop : public KeyActions {
  public:
-  EventLoop(Window& window, GraphView& view, const std::string& saveName)
-      : window_(window), view_(view), saveName_(saveName) {}
+  EventLoop(Window& window, GraphView& view, const LoopSettings& settings)
+      : window_(window), view_(view), settings_(settings) {}
 
   void Run() {
     // The first picture shows without waiting for an expose.
@@ -28,7 +33,48 @@ class EventLoop {
     }
   }
 
+  void Quit() override { quit_ = true; }
+
+  // A failed save or print is reported; the viewer goes on.
+  void SavePicture() override {
+    Report([&] { view_.Save(settings_.saveName); }, "saved " + settings_.saveName);
+  }
+
+  void PrintView() override {
+    Report([&] { view_.Print(kPrintName); }, std::string("printed ") + kPrintName);
+  }
+
+  void UndoZoom() override {
+    if (!view_.Undo()) Tell("at the full range");
+    keysShown_ = false;
+  }
+
+  void ToggleKeys() override {
+    keysShown_ = !keysShown_;
+    if (keysShown_) {
+      std::cout << KeysHelpText() << std::flush;
+      view_.ShowRows(HelpRows());
+    } else {
+      view_.Redraw();
+    }
+  }
+
  private:
+  template <class Action>
+  void Report(Action action, const std::string& done) {
+    try {
+      action();
+      std::cout << done << std::endl;
+      Tell(done);
+    } catch (const std::exception& e) {
+      std::cerr << "pelkview: " << e.what() << std::endl;
+      Tell(e.what());
+    }
+  }
+
+  // A message in the title until the cursor moves over the plot area.
+  void Tell(const std::string& message) { window_.SetTitle(settings_.title + kTitleSeparator + message); }
+
   void Handle(const SDL_Event& event) {
     switch (event.type) {
       case SDL_QUIT:
@@ -38,12 +84,43 @@ class EventLoop {
         WindowEvent(event.window);
         break;
       case SDL_KEYDOWN:
-        if (!event.key.repeat) Key(event.key.keysym.sym);
+        if (!event.key.repeat) NamedKey(event.key.keysym.sym);
+        break;
+      case SDL_TEXTINPUT:
+        Key(event.text.text);
+        break;
+      case SDL_MOUSEWHEEL:
+        view_.Wheel(event.wheel.mouseX, event.wheel.mouseY,
+                    event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y);
+        keysShown_ = false;
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+        keysShown_ = false;
+        mouse_.Route(event, view_.Form());
+        break;
+      case SDL_MOUSEMOTION:
+        mouse_.Route(event, view_.Form());
+        ShowReadout(event.motion.x, event.motion.y);
         break;
       default:
         mouse_.Route(event, view_.Form());
         break;
     }
+  }
+
+  // The keys without a character of their own; characters come as text.
+  void NamedKey(SDL_Keycode key) {
+    if (key == SDLK_BACKSPACE) Key("Backspace");
+    if (key == SDLK_ESCAPE) Key("Escape");
+  }
+
+  void Key(std::string_view name) {
+    if (const KeyBinding* binding = BindingFor(name)) (this->*(binding->action))();
+  }
+
+  void ShowReadout(int x, int y) {
+    const std::optional<std::string> readout = view_.ReadoutAt(x, y);
+    if (readout) window_.SetTitle(settings_.title + kTitleSeparator + *readout);
   }
 
   void WindowEvent(const SDL_WindowEvent& event) {
@@ -58,26 +135,11 @@ class EventLoop {
       case SDL_WINDOWEVENT_CLOSE:
         quit_ = true;
         break;
+      case SDL_WINDOWEVENT_LEAVE:
+        window_.SetTitle(settings_.title);
+        break;
       default:
         break;
-    }
-  }
-
-  void Key(SDL_Keycode key) {
-    if (key == SDLK_q || key == SDLK_ESCAPE) {
-      quit_ = true;
-    } else if (key == SDLK_s) {
-      Save();
-    }
-  }
-
-  // A failed save is reported; the viewer goes on.
-  void Save() {
-    try {
-      view_.Save(saveName_);
-      std::cout << saveName_ << std::endl;
-    } catch (const std::exception& e) {
-      std::cerr << "pelkview: " << e.what() << std::endl;
     }
   }
 
@@ -86,6 +148,7 @@ class EventLoop {
   void AfterEvents() {
     if (resized_) {
       resized_ = false;
+      keysShown_ = false;
       const ClientSize size = window_.Size();
       view_.Resize(size.width, size.height);
     }
@@ -97,17 +160,18 @@ class EventLoop {
 
   Window& window_;
   GraphView& view_;
-  const std::string& saveName_;
+  const LoopSettings& settings_;
   MouseRouter mouse_;
   bool quit_ = false;
   bool resized_ = false;
   bool exposed_ = false;
+  bool keysShown_ = false;
 };
 
 }  // namespace
 
-void RunEventLoop(Window& window, GraphView& view, const std::string& saveName) {
-  EventLoop(window, view, saveName).Run();
+void RunEventLoop(Window& window, GraphView& view, const LoopSettings& settings) {
+  EventLoop(window, view, settings).Run();
 }
 
 }  // namespace pelk::view

@@ -1,5 +1,6 @@
 // The viewer's event loop: window events to the graph, the form's surface to
-// the window whenever it changed.
+// the window whenever it changed, keys through the key table, the values
+// under the cursor in the window title.
 #pragma once
 
 #include <string>
@@ -9,9 +10,13 @@
 
 namespace pelk::view {
 
-// Runs until the window is closed or q or Escape is pressed. The s key saves
-// the picture under saveName and prints the name. Throws VideoError when SDL
-// fails.
-void RunEventLoop(Window& window, GraphView& view, const std::string& saveName);
+struct LoopSettings {
+  std::string title;     // the window's title without a read-out
+  std::string saveName;  // the picture the save key writes
+};
+
+// Runs until the window is closed or a quit key is pressed. Throws
+// VideoError when SDL fails.
+void RunEventLoop(Window& window, GraphView& view, const LoopSettings& settings);
 
 }  // namespace pelk::view

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/OutputName.h"
+#include "pelkview/Keys.h"
 
 namespace pelk::view {
 
@@ -20,10 +21,9 @@ constexpr std::string_view kUsage =
     "  --size WxH        the window's first size (default 800x600)\n"
     "  -o FILE.bmp|.png  the picture the s key saves (default pelkview.png)\n"
     "  --dpi N           the screen resolution the graph is drawn for (default 96)\n"
-    "Without one: -o and --dpi.\n"
+    "Without one: --size, -o and --dpi.\n"
     "\n"
-    "Mouse: drag with the left button to zoom, right click for the full range.\n"
-    "Keys:  s saves the picture, q or Escape quits.\n";
+    "In the window:\n";
 
 bool IsHelp(const std::string& argument) { return argument == "--help" || argument == "-h"; }
 
@@ -56,9 +56,27 @@ void TakeDemoOptions(const cli::DemoOptions& demo, ViewerOptions& options) {
   options.saveName = demo.output;
 }
 
+// The demo graph takes the window's size; the other options go on to the
+// demo command.
+std::vector<std::string> TakeWindowSize(const std::vector<std::string>& arguments, ViewerOptions& options) {
+  std::vector<std::string> rest;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    if (arguments[i] != "--size") {
+      rest.push_back(arguments[i]);
+      continue;
+    }
+    const std::optional<cli::PixelSize> size =
+        i + 1 < arguments.size() ? cli::ParsePixelSize(arguments[i + 1]) : std::nullopt;
+    if (!size) throw cli::UsageError("option '--size' needs a size WxH within the picture limits");
+    options.windowSize = *size;
+    ++i;
+  }
+  return rest;
+}
+
 }  // namespace
 
-std::string_view ViewerUsageText() { return kUsage; }
+std::string ViewerUsageText() { return std::string(kUsage) + KeysHelpText(); }
 
 ViewerOptions ParseViewerCommandLine(const std::vector<std::string>& arguments) {
   ViewerOptions options;
@@ -72,7 +90,7 @@ ViewerOptions ParseViewerCommandLine(const std::vector<std::string>& arguments) 
   }
   cli::Command demo;
   try {
-    demo = ParseAs("demo", arguments);
+    demo = ParseAs("demo", TakeWindowSize(arguments, options));
   } catch (const cli::UsageError& e) {
     throw cli::UsageError(std::string(e.what()) + " (the data file, if any, comes first)");
   }

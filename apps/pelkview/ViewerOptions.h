@@ -22,6 +22,7 @@ struct ViewerOptions {
 // Parses the arguments after the program name; throws cli::UsageError.
 ViewerOptions ParseViewerCommandLine(const std::vector<std::string>& arguments);
 
-std::string_view ViewerUsageText();
+// The usage, with the mouse and the keys of the window.
+std::string ViewerUsageText();
 
 }  // namespace pelk::view

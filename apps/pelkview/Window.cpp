@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "pelkview/XErrors.h"
+
 namespace pelk::view {
 
 namespace {
@@ -21,6 +23,7 @@ bool ShowsNothing(const char* driver) {
 }  // namespace
 
 VideoSession::VideoSession() {
+  IgnoreWakeupsToClosedWindows();
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     const std::string reason = SDL_GetError();
     SDL_Quit();
@@ -52,6 +55,8 @@ ClientSize Window::Size() const {
 }
 
 std::uint32_t Window::Id() const { return SDL_GetWindowID(window_.get()); }
+
+void Window::SetTitle(const std::string& title) { SDL_SetWindowTitle(window_.get(), title.c_str()); }
 
 void Window::EnsureTexture(int width, int height) {
   if (texture_ && width == textureWidth_ && height == textureHeight_) return;

@@ -40,6 +40,7 @@ class Window {
 
   ClientSize Size() const;
   std::uint32_t Id() const;
+  void SetTitle(const std::string& title);
 
   // Shows the surface at the window's top left; the rest of the window is
   // cleared. Surface pixels are 0x00BBGGRR, which SDL calls XBGR8888.

@@ -12,6 +12,7 @@
 #include "pelkview/DemoData.h"
 #include "pelkview/EventLoop.h"
 #include "pelkview/GraphView.h"
+#include "pelkview/RuntimeDir.h"
 #include "pelkview/ViewerOptions.h"
 #include "pelkview/Window.h"
 
@@ -41,11 +42,13 @@ int Run(const ViewerOptions& options) {
     view.SetData(DemoData(view.Graph()));
   }
 
+  const PrivateRuntimeDir runtimeDir;
   VideoSession video;
-  Window window(WindowTitle(file), options.windowSize.width, options.windowSize.height);
+  const LoopSettings settings{WindowTitle(file), options.saveName};
+  Window window(settings.title, options.windowSize.width, options.windowSize.height);
   const ClientSize size = window.Size();
   view.Resize(size.width, size.height);
-  RunEventLoop(window, view, options.saveName);
+  RunEventLoop(window, view, settings);
   return 0;
 }
 
