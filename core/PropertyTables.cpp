@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/Pelkgraph.h"
-#include "platform/Arith.h"
+#include "platform/FontSizing.h"
 
 namespace pelk {
 
@@ -141,14 +141,12 @@ PropertyInfo FontHeight() {
   info.storage = S::Always;
   info.get = [](const TPersistent& o, const FormUnits& units) -> PropertyValue {
     const auto& font = static_cast<const TFont&>(o);
-    if (font.PixelsPerInch() == units.pixelsPerInch) return std::int64_t{font.Height()};
-    return std::int64_t{MulDiv(font.Height(), units.pixelsPerInch, font.PixelsPerInch())};
+    return std::int64_t{RescaleFontHeight(font.Height(), font.PixelsPerInch(), units.pixelsPerInch)};
   };
   info.set = [](TPersistent& o, const PropertyValue& v, const FormUnits& units) {
     auto& font = static_cast<TFont&>(o);
     const int height = static_cast<int>(std::get<std::int64_t>(v));
-    font.SetHeight(font.PixelsPerInch() == units.pixelsPerInch ? height
-                                                               : MulDiv(height, font.PixelsPerInch(), units.pixelsPerInch));
+    font.SetHeight(RescaleFontHeight(height, units.pixelsPerInch, font.PixelsPerInch()));
   };
   return info;
 }

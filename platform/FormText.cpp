@@ -1,6 +1,5 @@
 #include "platform/FormText.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 
@@ -14,10 +13,14 @@ EFormError::EFormError(const std::string& fileName, FormPosition where, const st
       where_(where),
       what_(what) {}
 
+namespace {
+constexpr char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+}  // namespace
+
 bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
+    if (a[i] != b[i] && AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
   return true;
 }
@@ -32,10 +35,11 @@ struct Token {
   std::string text;  // String: decoded UTF-8; Symbol: the one character
 };
 
-bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0 || c == '_'; }
-bool IsIdentChar(char c) { return IsIdentStart(c) || std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
+// ASCII classes, independent of the locale.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsIdentStart(char c) { return (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z') || c == '_'; }
+bool IsIdentChar(char c) { return IsIdentStart(c) || IsDigit(c); }
+bool IsHexDigit(char c) { return IsDigit(c) || (AsciiLower(c) >= 'a' && AsciiLower(c) <= 'f'); }
 
 std::string Describe(const Token& t) {
   switch (t.kind) {

@@ -113,14 +113,20 @@ std::string FormatValue(const PropertyInfo& info, const PropertyValue& value, in
   return {};
 }
 
-void WriteProperties(const TPersistent& object, const PropertyTable& table, const std::string& prefix, int indent,
-                     const FormWriteSettings& settings, std::string& out) {
+// A property equal to its declared default is left out only when reading
+// would give that value anyway. Reading starts from the construction values
+// and applies the entries in order, so `replay`, a new object, is given each
+// entry as it is written: a default that construction does not give (the
+// graph's Color clBtnFace against its clSilver) or that an earlier setter
+// changed (PlotDestination sets ScreenEnabled) is written too.
+void WriteProperties(const TPersistent& object, TPersistent& replay, const PropertyTable& table,
+                     const std::string& prefix, int indent, const FormWriteSettings& settings, std::string& out) {
   const FormUnits units{settings.pixelsPerInch};
   for (const PropertyInfo& info : table.properties) {
     if (info.storage == PropertyStorage::ReadOnly || info.storage == PropertyStorage::Defined) continue;
     const std::string name = prefix + std::string(info.name);
     if (info.kind == PropertyKind::Object) {
-      WriteProperties(info.object(object), *info.objectTable, name + ".", indent, settings, out);
+      WriteProperties(info.object(object), info.object(replay), *info.objectTable, name + ".", indent, settings, out);
       continue;
     }
     if (info.kind == PropertyKind::Event) {
@@ -129,8 +135,12 @@ void WriteProperties(const TPersistent& object, const PropertyTable& table, cons
       continue;
     }
     const PropertyValue value = info.get(object, units);
-    if (info.storage == PropertyStorage::WhenNotDefault && value == info.declaredDefault) continue;
+    if (info.storage == PropertyStorage::WhenNotDefault && value == info.declaredDefault &&
+        info.get(replay, units) == value) {
+      continue;
+    }
     WriteLine(out, indent, name, FormatValue(info, value, indent));
+    info.set(replay, value, units);
   }
   // DefineProperties only reads the object to write it.
   TWriter writer(out, prefix, indent);
@@ -144,7 +154,8 @@ void WriteObject(const TComponent& component, const TComponentClass& cls, const 
   if (!component.Name().empty()) out += component.Name() + ": ";
   out += std::string(cls.name) + "\n";
   if (indent == 0) WriteLine(out, 2, "PixelsPerInch", std::to_string(settings.pixelsPerInch));
-  WriteProperties(component, *cls.properties, "", indent + 2, settings, out);
+  const std::unique_ptr<TComponent> replay = cls.create(nullptr);
+  WriteProperties(component, *replay, *cls.properties, "", indent + 2, settings, out);
   for (const TComponent* child : component.Components()) {
     if (const TComponentClass* childClass = ClassRegistry().Find(child->ClassName())) {
       WriteObject(*child, *childClass, FormWriteSettings{{}, settings.pixelsPerInch}, indent + 2, out);
