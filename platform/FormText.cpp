@@ -331,6 +331,14 @@ std::string FormatFloat(T value) {
 
 }  // namespace
 
+bool IsFormIdentifier(std::string_view name) {
+  if (name.empty() || name.size() > kMaxFormToken || !IsIdentStart(name.front())) return false;
+  for (char c : name) {
+    if (!IsIdentChar(c)) return false;
+  }
+  return true;
+}
+
 FormObject ParseFormText(std::string_view text, const std::string& fileName) {
   return Parser(text, fileName).ParseRoot();
 }

@@ -88,4 +88,8 @@ inline constexpr std::string_view kFormNegativeInfinity = "NegInf";
 // Case-insensitive ASCII comparison, as names in form files compare.
 bool SameText(std::string_view a, std::string_view b);
 
+// Whether a component or method name can be written unquoted: a letter or
+// '_', then letters, digits or '_', at most kMaxFormToken characters.
+bool IsFormIdentifier(std::string_view name);
+
 }  // namespace pelk

@@ -131,7 +131,11 @@ void WriteProperties(const TPersistent& object, TPersistent& replay, const Prope
     }
     if (info.kind == PropertyKind::Event) {
       const auto handler = settings.eventHandlers.find(name);
-      if (handler != settings.eventHandlers.end()) WriteLine(out, indent, name, handler->second);
+      if (handler == settings.eventHandlers.end()) continue;
+      if (!IsFormIdentifier(handler->second)) {
+        throw EPlatformError("cannot write " + name + " = '" + handler->second + "': not a method name");
+      }
+      WriteLine(out, indent, name, handler->second);
       continue;
     }
     const PropertyValue value = info.get(object, units);
@@ -151,7 +155,13 @@ void WriteObject(const TComponent& component, const TComponentClass& cls, const 
                  int indent, std::string& out) {
   out.append(static_cast<std::size_t>(indent), ' ');
   out += "object ";
-  if (!component.Name().empty()) out += component.Name() + ": ";
+  if (!component.Name().empty()) {
+    // A name the reader could not read back would make the file unreadable.
+    if (!IsFormIdentifier(component.Name())) {
+      throw EPlatformError("cannot write the component '" + component.Name() + "': its name is not an identifier");
+    }
+    out += component.Name() + ": ";
+  }
   out += std::string(cls.name) + "\n";
   if (indent == 0) WriteLine(out, 2, "PixelsPerInch", std::to_string(settings.pixelsPerInch));
   const std::unique_ptr<TComponent> replay = cls.create(nullptr);

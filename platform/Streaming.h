@@ -122,7 +122,8 @@ class TWriter : public TFiler {
 };
 
 // The form-file text of a component (and of the registered components it
-// owns), written through its class's property table.
+// owns), written through its class's property table. Throws EPlatformError
+// for a component or method name that is not an identifier.
 std::string WriteFormText(const TComponent& component, const TComponentClass& cls, const FormWriteSettings& settings);
 
 // The resolution of a parsed form's font heights (its PixelsPerInch entry,

@@ -398,6 +398,16 @@ TEST_F(FormFileIo, FilesAndStreamsRoundTripAndFailuresNameTheFile) {
   ReadFormStream(in, fromStream);
   EXPECT_EQ(fromStream.Title(), "saved");
 
+  // Names the reader could not read back fail the write; the file stays.
+  TPelkgraph badName(nullptr);
+  badName.SetName("My Graph");
+  EXPECT_THROW(WriteFormFile(path, badName), EPlatformError);
+  FormWriteOptions badMethod;
+  badMethod.eventHandlers["OnClick"] = "Graph Click";
+  EXPECT_THROW(WriteFormFile(path, graph, badMethod), EPlatformError);
+  ReadFormFile(path, fromFile);
+  EXPECT_EQ(fromFile.Title(), "saved");
+
   const std::string missingDir = PathOf("no/such/dir.pfm");
   try {
     WriteFormFile(missingDir, graph);
