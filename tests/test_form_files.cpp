@@ -426,3 +426,25 @@ TEST_F(FormFileIo, FilesAndStreamsRoundTripAndFailuresNameTheFile) {
     EXPECT_EQ(e.Line(), 2);
   }
 }
+
+TEST(FormFiles, PropertyTablesNameEachPropertyOnceAndCanReadAndWriteIt) {
+  for (const PropertyTable* table : {&PelkgraphProperties(), &AxisProperties(), &ZoomBoxProperties(), &FontProperties()}) {
+    for (const PropertyInfo& info : table->properties) {
+      EXPECT_EQ(table->Find(info.name), &info) << table->className << "." << info.name << " is listed twice";
+      switch (info.kind) {
+        case PropertyKind::Object:
+          EXPECT_TRUE(info.object && info.objectTable) << info.name;
+          break;
+        case PropertyKind::Event:
+          EXPECT_TRUE(info.bind) << info.name;
+          break;
+        default:
+          EXPECT_TRUE(info.get) << info.name;
+          EXPECT_EQ(static_cast<bool>(info.set), info.storage != PropertyStorage::ReadOnly) << info.name;
+          if (info.kind == PropertyKind::Enumeration || info.kind == PropertyKind::Set) {
+            EXPECT_FALSE(info.identifiers.empty()) << info.name;
+          }
+      }
+    }
+  }
+}
