@@ -13,6 +13,8 @@
 namespace pelk {
 
 class TPelkgraph;
+class TReader;
+class TWriter;
 
 class TAxis : public TPersistent {
  public:
@@ -63,10 +65,16 @@ class TAxis : public TPersistent {
   // effective change); OnChange stays as it is.
   void CopySettings(const TAxis& source);
 
+  // Form files: AxisLabel, always written, read back through SetAxisLabel.
+  void DefineProperties(TFiler& Filer) override;
+
   const char* ClassName() const override { return "TAxis"; }
 
  private:
   friend class TPelkgraph;  // stores construction values without notification
+
+  void ReadAxisLabel(TReader& Reader);
+  void WriteAxisLabel(TWriter& Writer) const;
 
   bool FAxisMatchesFont = false;
   std::unique_ptr<TFont> FFont;

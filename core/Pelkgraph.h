@@ -17,6 +17,8 @@
 
 namespace pelk {
 
+class TReader;
+class TWriter;
 enum class AnnotatedAxis;  // render/AnnotationPlacement.h
 struct PlotSession;        // the plotting calls' prepared state (plot/PlotSession.h)
 struct PenPosition;
@@ -187,6 +189,10 @@ class TPelkgraph : public TGraphicControl {
   // Whether the pixel lies in the plot area, its edges included.
   bool CursorInPlotArea(int X, int Y) const;
 
+  // ---- Form files: Title, Subtitle and Id, always written, read back
+  // through their setters.
+  void DefineProperties(TFiler& Filer) override;
+
   // ---- Notifications
   void SubObjectChanged(TObject* Sender);
   const char* ClassName() const override { return "TPelkgraph"; }
@@ -254,6 +260,14 @@ class TPelkgraph : public TGraphicControl {
 
   // Setter rules (core/)
   void RepaintIfDesigning();
+
+  // The defined form-file entries (core/)
+  void ReadTitle(TReader& Reader);
+  void WriteTitle(TWriter& Writer) const;
+  void ReadSubtitle(TReader& Reader);
+  void WriteSubtitle(TWriter& Writer) const;
+  void ReadId(TReader& Reader);
+  void WriteId(TWriter& Writer) const;
 
   // Text lines
   std::string FTitle, FSubtitle, FId;

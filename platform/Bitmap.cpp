@@ -71,11 +71,14 @@ void TBitmap::SaveToPngFile(const std::string& path) const {
 }
 
 void TBitmap::LoadFromFile(const std::string& path) {
-  const std::vector<std::uint8_t> bytes = ReadWholeFile(path, kMaxBmpFileBytes);
+  LoadFromBmpBytes(ReadWholeFile(path, kMaxBmpFileBytes), path);
+}
+
+void TBitmap::LoadFromBmpBytes(std::span<const std::uint8_t> bytes, const std::string& name) {
   try {
     surface_ = DecodeBmp(bytes);
   } catch (const ImageFormatError& e) {
-    throw EFileError(path, e.what());
+    throw EFileError(name, e.what());
   }
   monochrome_ = false;
 }

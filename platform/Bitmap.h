@@ -1,7 +1,9 @@
 // TBitmap: an off-screen image with its own canvas, saved as BMP or PNG.
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "platform/Canvas.h"
@@ -33,9 +35,12 @@ class TBitmap : public TPersistent {
   // existing file unchanged; failures throw EFileError naming the file.
   void SaveToFile(const std::string& path) const;
   void SaveToPngFile(const std::string& path) const;
-  // Reads an uncompressed 24- or 32-bit BMP; throws EFileError naming the
-  // file for anything else or a malformed file. The bitmap is unchanged then.
+  // Reads an uncompressed 1-, 4-, 8-, 24- or 32-bit BMP; throws EFileError
+  // naming the file for anything else or a malformed file. The bitmap is
+  // unchanged then.
   void LoadFromFile(const std::string& path);
+  // The same from the bytes of a BMP file; name is the source for messages.
+  void LoadFromBmpBytes(std::span<const std::uint8_t> bytes, const std::string& name);
 
   const char* ClassName() const override { return "TBitmap"; }
 

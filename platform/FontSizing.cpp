@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/Arith.h"
+
 namespace pelk {
 
 namespace {
@@ -31,6 +33,14 @@ int ScaleUnits(int units, int emPixels, int unitsPerEm) {
   const std::int64_t half = unitsPerEm / 2;
   const std::int64_t q = product >= 0 ? (product + half) / unitsPerEm : -((-product + half) / unitsPerEm);
   return static_cast<int>(std::clamp<std::int64_t>(q, INT32_MIN, INT32_MAX));
+}
+
+int RescaleFontHeight(int height, int fromPixelsPerInch, int toPixelsPerInch) {
+  constexpr int kPointsPerInch = 72;
+  if (fromPixelsPerInch == toPixelsPerInch || fromPixelsPerInch <= 0 || toPixelsPerInch <= 0) return height;
+  if (height >= 0) return MulDiv(height, toPixelsPerInch, fromPixelsPerInch);
+  const int points = MulDiv(height, kPointsPerInch, fromPixelsPerInch);
+  return MulDiv(points, toPixelsPerInch, kPointsPerInch);
 }
 
 }  // namespace pelk

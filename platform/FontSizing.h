@@ -24,4 +24,9 @@ int ScaleUnitsUp(int units, int emPixels, int unitsPerEm);
 // A signed distance in font units scaled to `emPixels`, rounded to nearest.
 int ScaleUnits(int units, int emPixels, int unitsPerEm);
 
+// A logical font height at `fromPixelsPerInch` as the height of the same
+// font at `toPixelsPerInch`: a character height (negative) keeps its size
+// in whole points, a cell height (positive) scales in proportion.
+int RescaleFontHeight(int height, int fromPixelsPerInch, int toPixelsPerInch);
+
 }  // namespace pelk

@@ -1,5 +1,6 @@
 #include "platform/ImageFiles.h"
 
+#include <algorithm>
 #include <string>
 
 namespace pelk {
@@ -49,10 +50,22 @@ struct BmpLayout {
   int width = 0;
   int height = 0;
   bool topDown = false;
-  unsigned bytesPerPixel = 0;
+  unsigned bitsPerPixel = 0;
   std::uint64_t pixelOffset = 0;
   std::uint64_t rowBytes = 0;
+  std::vector<std::uint32_t> colors;  // 1, 4 and 8 bits: the colour table, filled up with black
 };
+
+// The `used` entries of the colour table of a 1-, 4- or 8-bit file.
+std::vector<std::uint32_t> ReadColorTable(std::span<const std::uint8_t> in, std::uint64_t at, std::uint32_t bits,
+                                          std::uint32_t used) {
+  const std::uint32_t capacity = 1u << bits;
+  if (used > capacity) Malformed("colour table longer than the pixels can index");
+  if (at + std::uint64_t{used} * 4 > in.size()) Malformed("colour table truncated");
+  std::vector<std::uint32_t> colors(capacity, 0);
+  for (std::uint32_t i = 0; i < used; ++i) colors[i] = FromBgr(in.data() + at + std::uint64_t{i} * 4);
+  return colors;
+}
 
 // Checks the BITFIELDS masks of a 32-bit file: only plain B, G, R bytes.
 void CheckStandardMasks(std::span<const std::uint8_t> in, std::size_t at) {
@@ -74,9 +87,17 @@ BmpLayout ReadBmpLayout(std::span<const std::uint8_t> in) {
   const std::uint32_t bits = Get16(in, 28);
   const std::uint32_t compression = Get32(in, 30);
   if (planes != 1) Malformed("plane count is not 1");
-  if (bits != 24 && bits != 32) Malformed("only 24- and 32-bit images are supported");
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32) {
+    Malformed("only 1-, 4-, 8-, 24- and 32-bit images are supported");
+  }
   std::uint64_t headersEnd = kFileHeaderSize + infoSize;
-  if (compression == kBiBitfields && bits == 32) {
+  std::vector<std::uint32_t> colors;
+  if (bits <= 8) {
+    if (compression != kBiRgb) Malformed("compressed images are not supported");
+    const std::uint32_t used = Get32(in, 46) != 0 ? Get32(in, 46) : 1u << bits;
+    colors = ReadColorTable(in, headersEnd, bits, used);
+    headersEnd += std::uint64_t{used} * 4;
+  } else if (compression == kBiBitfields && bits == 32) {
     // The masks follow a 40-byte header, or sit inside a longer one.
     const std::size_t masksAt = kFileHeaderSize + kInfoHeaderSize;
     CheckStandardMasks(in, masksAt);
@@ -94,7 +115,8 @@ BmpLayout ReadBmpLayout(std::span<const std::uint8_t> in) {
   layout.width = width;
   layout.topDown = height < 0;
   layout.height = height < 0 ? -height : height;
-  layout.bytesPerPixel = bits / 8;
+  layout.bitsPerPixel = bits;
+  layout.colors = std::move(colors);
   layout.rowBytes = RowBytes(static_cast<std::uint64_t>(width), bits);
   layout.pixelOffset = pixelOffset;
   if (pixelOffset < headersEnd) Malformed("pixel data overlaps the headers");
@@ -137,6 +159,21 @@ std::vector<std::uint8_t> EncodeBmp(const Surface& image) {
   return out;
 }
 
+std::vector<std::uint8_t> BmpFileOfDib(std::span<const std::uint8_t> dib) {
+  if (dib.size() < kInfoHeaderSize) Malformed("bitmap too short for its header");
+  const std::uint32_t infoSize = Get32(dib, 0);
+  const std::uint32_t bits = Get16(dib, 14);
+  const std::uint32_t used = Get32(dib, 32);
+  const std::uint64_t colors = bits <= 8 ? (used != 0 ? used : 1u << bits) : 0;
+  std::vector<std::uint8_t> out(kFileHeaderSize + dib.size());
+  std::copy(dib.begin(), dib.end(), out.begin() + kFileHeaderSize);
+  out[0] = 'B';
+  out[1] = 'M';
+  Put32(out, 2, static_cast<std::uint32_t>(kFileHeaderSize + dib.size()));
+  Put32(out, 10, static_cast<std::uint32_t>(kFileHeaderSize + infoSize + colors * 4));
+  return out;
+}
+
 Surface DecodeBmp(std::span<const std::uint8_t> in) {
   const BmpLayout layout = ReadBmpLayout(in);
   Surface image(layout.width, layout.height);
@@ -144,7 +181,18 @@ Surface DecodeBmp(std::span<const std::uint8_t> in) {
     const int fileRow = layout.topDown ? y : layout.height - 1 - y;
     const std::uint8_t* p = in.data() + layout.pixelOffset + static_cast<std::uint64_t>(fileRow) * layout.rowBytes;
     std::uint32_t* row = image.Row(y);
-    for (int x = 0; x < layout.width; ++x, p += layout.bytesPerPixel) row[x] = FromBgr(p);
+    if (layout.bitsPerPixel <= 8) {
+      const unsigned bits = layout.bitsPerPixel;
+      const unsigned mask = (1u << bits) - 1;
+      for (int x = 0; x < layout.width; ++x) {
+        const std::uint64_t bit = static_cast<std::uint64_t>(x) * bits;
+        const unsigned shift = 8 - bits - static_cast<unsigned>(bit % 8);  // leftmost pixel in the high bits
+        row[x] = layout.colors[(p[bit / 8] >> shift) & mask];
+      }
+      continue;
+    }
+    const unsigned bytesPerPixel = layout.bitsPerPixel / 8;
+    for (int x = 0; x < layout.width; ++x, p += bytesPerPixel) row[x] = FromBgr(p);
   }
   return image;
 }

@@ -1,5 +1,5 @@
-// Image file formats: Windows BMP (write 24-bit; read uncompressed 24- and
-// 32-bit) and PNG (write 8-bit palette or RGB).
+// Image file formats: Windows BMP (write 24-bit; read uncompressed 1-, 4-,
+// 8-, 24- and 32-bit) and PNG (write 8-bit palette or RGB).
 #pragma once
 
 #include <cstdint>
@@ -27,6 +27,10 @@ std::vector<std::uint8_t> EncodeBmp(const Surface& image);
 
 // Throws ImageFormatError saying what is wrong; never reads past the data.
 Surface DecodeBmp(std::span<const std::uint8_t> data);
+
+// A BMP file of a device-independent bitmap as resources hold it (info
+// header, colour table, pixels): the file header put in front.
+std::vector<std::uint8_t> BmpFileOfDib(std::span<const std::uint8_t> dib);
 
 // How a PNG is written: the zlib level and strategy, the row filters
 // (libpng's PNG_FILTER_* flags; more than one lets libpng choose per row),
