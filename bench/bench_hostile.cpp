@@ -9,6 +9,7 @@
 
 #include "core/Pelkgraph.h"
 #include "platform/Forms.h"
+#include "platform/Printer.h"
 
 using namespace pelk;
 
@@ -35,16 +36,58 @@ void BM_RefreshDefaultGraph(benchmark::State& state) {
 }
 BENCHMARK(BM_RefreshDefaultGraph)->Unit(benchmark::kMillisecond);
 
-void BM_RefreshHugeTitle(benchmark::State& state) {
-  FixedGraph scene(10, 10);
-  scene.graph->TitleFont().SetSize(768);
-  std::string title;
-  for (int i = 0; i < 20000; ++i) title += static_cast<char>('!' + i % 94);  // every printable glyph
-  scene.graph->SetTitle(title);
-  for (auto _ : state) scene.graph->Refresh();
-  state.SetLabel("20,000 characters at 768 pt on 10x10");
+// 20,000 characters cycling through every printable glyph.
+std::string HugeText() {
+  std::string text;
+  for (int i = 0; i < 20000; ++i) text += static_cast<char>('!' + i % 94);
+  return text;
 }
+
+void HugeTitle(benchmark::State& state, int width, int height) {
+  FixedGraph scene(width, height);
+  scene.graph->TitleFont().SetSize(768);
+  scene.graph->SetTitle(HugeText());
+  for (auto _ : state) scene.graph->Refresh();
+  state.SetLabel("20,000 characters at 768 pt on " + std::to_string(width) + "x" + std::to_string(height));
+}
+
+void BM_RefreshHugeTitle(benchmark::State& state) { HugeTitle(state, 10, 10); }
 BENCHMARK(BM_RefreshHugeTitle)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshHugeTitle16Megapixels(benchmark::State& state) { HugeTitle(state, 4000, 4000); }
+BENCHMARK(BM_RefreshHugeTitle16Megapixels)->Unit(benchmark::kMillisecond);
+
+void BM_RefreshHugeLabelsAndNumbers(benchmark::State& state) {
+  FixedGraph scene(2000, 2000);
+  TPelkgraph& g = *scene.graph;
+  for (TAxis* axis : {&g.XAxis(), &g.YAxis(), &g.YAxis2()}) {
+    axis->SetAxisLabel(HugeText());
+    axis->Font().SetSize(768);
+    axis->SetNdivs(1000000);
+    axis->SetDivWidth(1);
+    axis->SetAnnotationAngle(TAnnotationAngle::Vertical);
+  }
+  g.SetSecondYaxis(true);
+  for (auto _ : state) g.Refresh();
+  state.SetLabel("768 pt labels of 20,000 characters and a million divisions on each axis, 2000x2000");
+}
+BENCHMARK(BM_RefreshHugeLabelsAndNumbers)->Unit(benchmark::kMillisecond);
+
+void BM_PrintGridsHugeTitle(benchmark::State& state) {
+  FixedGraph scene(400, 300);
+  scene.graph->TitleFont().SetSize(768);
+  scene.graph->SetTitle(HugeText());
+  scene.graph->Refresh();
+  TPrinter& printer = Printer();
+  printer.SetResolution(600, 600);
+  for (auto _ : state) {
+    printer.BeginDoc();
+    scene.graph->PrintGrids(0.5f, 0.5f, 7.5f);
+    printer.EndDoc();
+  }
+  state.SetLabel("the same title printed at 600 dpi, raster page");
+}
+BENCHMARK(BM_PrintGridsHugeTitle)->Unit(benchmark::kMillisecond);
 
 void BM_RefreshManyDivisions(benchmark::State& state) {
   FixedGraph scene(10, 4000000);
