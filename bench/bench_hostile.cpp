@@ -73,6 +73,20 @@ void BM_RefreshHugeLabelsAndNumbers(benchmark::State& state) {
 }
 BENCHMARK(BM_RefreshHugeLabelsAndNumbers)->Unit(benchmark::kMillisecond);
 
+void BM_RefreshOverlappingHugeNumbers(benchmark::State& state) {
+  FixedGraph scene(48, 48);
+  TPelkgraph& g = *scene.graph;
+  TAxis& axis = g.XAxis();
+  axis.Font().SetSize(768);
+  axis.SetNdivs(1000000000);
+  axis.SetDivWidth(1);
+  axis.SetScale(1.234567e-3);
+  axis.SetNdecs(18);
+  for (auto _ : state) g.Refresh();
+  state.SetLabel("768 pt numbers on a billion divisions of 1 pixel, 48x48: every number overlaps the image");
+}
+BENCHMARK(BM_RefreshOverlappingHugeNumbers)->Unit(benchmark::kMillisecond);
+
 void BM_PrintGridsHugeTitle(benchmark::State& state) {
   FixedGraph scene(400, 300);
   scene.graph->TitleFont().SetSize(768);
