@@ -143,7 +143,9 @@ TPoint LabelExponentPoint(const AnnotationRules& rules, TPoint label, int labelW
 
 DivisionReach DivisionReachOf(const AnnotationRules& rules, const XAxisClearance& xAxis, int widestText,
                               int textCell) {
-  const std::int64_t texts = 2 * (std::int64_t{widestText} + textCell) + 2;
+  // A text reaches at most its width and a cell (the glyphs' overhang, or
+  // the cell height of rotated text) from its reference point.
+  const std::int64_t texts = std::int64_t{widestText} + textCell + 2;
   const std::int64_t along = 2 * std::int64_t{rules.textHeight} + 2;
   const std::int64_t across =
       along + std::int64_t{rules.ticLength} + rules.numberOffset + xAxis.ticLength + xAxis.numberOffset;

@@ -76,8 +76,8 @@ TPoint LabelPoint(const AnnotationRules& rules, int centerX, int centerY, int ba
 TPoint LabelExponentPoint(const AnnotationRules& rules, TPoint label, int labelWidth);
 
 // How far from its tick point anything a division draws can lie, along the
-// axis (the scaled text height and two pixels, plus twice the widest text
-// and its cell height) and across it (the tick length and number offset of
+// axis (the scaled text height and two pixels, plus the widest text and
+// its cell height) and across it (the tick length and number offset of
 // this axis and of the X axis as well).
 struct DivisionReach {
   std::int64_t along = 0;

@@ -122,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TPelkgraph graph(&form);
   graph.SetAutoSize(false);
   graph.SetBounds(0, 0, 48, 48);
-  for (int call = 0; call < 64 && in.remaining_bytes() > 0; ++call) {
+  for (int call = 0; call < 32 && in.remaining_bytes() > 0; ++call) {
     switch (in.ConsumeIntegralInRange(0, 12)) {
       case 0: SetGraphProperty(graph, in); break;
       case 1: SetAxisProperty(AnyAxis(graph, in), in); break;
