@@ -176,6 +176,10 @@ class TPelkgraph : public TGraphicControl {
   void LineScaledTo(std::span<const float> xs, std::span<const float> ys);
   void PlotLastPixel();
   void SetAxis(TAxis& Axis, int Divisions, float Value1, float Value2, bool AutoScale);
+  // SetAxis calls that left the axis unchanged because their values could
+  // not be fitted (NaN or infinite values, bounds <= 0 on a logarithmic axis,
+  // one division across zero), since construction.
+  long long FailedAxisFits() const { return FFailedAxisFits; }
 
   // ---- Zoom box and value read-out (control coordinates)
   // The zoom drag; each then fires the host's event.
@@ -321,6 +325,7 @@ class TPelkgraph : public TGraphicControl {
   // Pen position
   int FXCanvas = 0, FYCanvas = 0, FXGraph = 0, FYGraph = 0;
   int FPrinterXcanvas = 0, FPrinterYcanvas = 0, FPrinterXGraph = 0, FPrinterYGraph = 0;
+  long long FFailedAxisFits = 0;
   long long FSkippedPoints = 0;
   bool FCurveBroken = false;  // the last point could not be mapped
   std::unique_ptr<PlotSession> FPlotSession;

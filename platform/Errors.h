@@ -21,8 +21,9 @@ class EConvertError : public EPlatformError {
 // A file that cannot be created, written or read.
 class EFileError : public EPlatformError {
  public:
+  // The message is "path: what", or just what for an empty path.
   EFileError(const std::string& path, const std::string& what)
-      : EPlatformError(path + ": " + what), path_(path) {}
+      : EPlatformError(path.empty() ? what : path + ": " + what), path_(path) {}
   const std::string& Path() const { return path_; }
 
  private:

@@ -20,12 +20,38 @@ namespace {
   throw EFileError(path, std::string(step) + ": " + std::strerror(error));
 }
 
+// The file a path names once its symbolic links are followed (the path
+// itself when it is not a link or does not exist yet); a link to a missing
+// file gives that file, to be created.
+std::string FollowLinks(const std::string& path) {
+  constexpr int kMaxLinks = 40;  // as the kernel's own limit
+  std::filesystem::path current(path);
+  for (int links = 0; links < kMaxLinks; ++links) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error))) return current.string();
+    const std::filesystem::path next = std::filesystem::read_symlink(current, error);
+    if (error) Fail(path, "cannot follow the link", error.value());
+    current = next.is_absolute() ? next : current.parent_path() / next;
+  }
+  Fail(path, "cannot follow the link", ELOOP);
+}
+
 }  // namespace
 
 ReplacingFile::ReplacingFile(std::string path) : path_(std::move(path)) {
-  if (path_.empty()) Fail(path_, "cannot create", ENOENT);
+  if (path_.empty()) throw EFileError(path_, "empty file name");
+  target_ = FollowLinks(path_);
+  struct stat existing {};
+  const bool exists = ::stat(target_.c_str(), &existing) == 0;
+  if (exists) {
+    if (S_ISDIR(existing.st_mode)) Fail(path_, "cannot replace", EISDIR);
+    // Nobody may write it (even where the superuser could), or we may not.
+    if ((existing.st_mode & 0222) == 0 || ::access(target_.c_str(), W_OK) != 0) {
+      throw EFileError(path_, "the file is read-only");
+    }
+  }
   static std::atomic<unsigned> counter{0};
-  const std::filesystem::path target(path_);
+  const std::filesystem::path target(target_);
   // Appended piece by piece: GCC 12 misreports chained string + as overlapping.
   std::string stem(".");
   stem.append(target.filename().string()).append(".tmp").append(std::to_string(::getpid())).append("-");
@@ -34,10 +60,11 @@ ReplacingFile::ReplacingFile(std::string path) : path_(std::move(path)) {
     fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ >= 0) {
       tempName_ = std::move(name);
-      return;
+      break;
     }
     if (errno != EEXIST || attempt >= 100) Fail(path_, "cannot create", errno);
   }
+  if (exists && ::fchmod(fd_, existing.st_mode & 07777) != 0) Fail(path_, "cannot keep the permissions", errno);
 }
 
 ReplacingFile::~ReplacingFile() {
@@ -60,11 +87,20 @@ void ReplacingFile::Write(std::span<const std::uint8_t> bytes) {
 
 void ReplacingFile::Commit() {
   if (fd_ < 0) Fail(path_, "cannot write", EBADF);
+  if (::fsync(fd_) != 0) Fail(path_, "cannot flush", errno);
   const int closed = ::close(fd_);
   fd_ = -1;
   if (closed != 0) Fail(path_, "cannot write", errno);
-  if (::rename(tempName_.c_str(), path_.c_str()) != 0) Fail(path_, "cannot replace", errno);
+  if (::rename(tempName_.c_str(), target_.c_str()) != 0) Fail(path_, "cannot replace", errno);
   tempName_.clear();
+  // The rename itself reaches the disk with the directory.
+  const std::string directory = std::filesystem::path(target_).parent_path().string();
+  const int dir = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) Fail(path_, "cannot flush the directory", errno);
+  const int synced = ::fsync(dir);
+  const int error = errno;
+  ::close(dir);
+  if (synced != 0) Fail(path_, "cannot flush the directory", error);
 }
 
 void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {

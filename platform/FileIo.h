@@ -10,9 +10,13 @@ namespace pelk {
 
 // A file written under a temporary name beside its target and renamed over
 // the target by Commit, so the target changes only once the whole content
-// is in place. Without Commit (a failure, an abandoned job) the temporary is
-// removed and an existing target stays as it was. Errors throw EFileError
-// naming the target and the reason.
+// is in place, flushed to disk before the rename and the directory after it.
+// Without Commit (a failure, an abandoned job) the temporary is removed and
+// an existing target stays as it was. A symbolic link is written through:
+// the file it leads to is replaced, beside itself, and the link stays. An
+// existing file keeps its permissions; a read-only file or a directory is
+// refused. Errors throw EFileError naming the target and the reason (an
+// empty name: "empty file name").
 class ReplacingFile {
  public:
   explicit ReplacingFile(std::string path);
@@ -26,6 +30,7 @@ class ReplacingFile {
 
  private:
   std::string path_;
+  std::string target_;    // path_ with symbolic links followed
   std::string tempName_;  // empty once committed
   int fd_ = -1;
 };

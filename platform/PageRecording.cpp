@@ -251,6 +251,7 @@ void PageRecording::Pixel(Point64 at, std::uint32_t rgb, const TRect& clip) {
 void PageRecording::Text(RealisedFont& font, std::string_view text, const TextPaint& paint) {
   if (!Counted() || font.IsNull()) return;
   FlushEndPixel();
+  if (!RunCanTouch(font, text, paint, paint.clip)) return;
   const TRect clip{static_cast<int>(paint.clip.left), static_cast<int>(paint.clip.top),
                    static_cast<int>(paint.clip.right), static_cast<int>(paint.clip.bottom)};
   const TextRunLayout layout = LayOutTextRun(font, text, paint);
@@ -277,7 +278,7 @@ void PageRecording::AddGlyphs(RealisedFont& font, std::string_view text, const T
   const std::size_t firstGlyph = glyphs_.size();
   const std::size_t utf8First = utf8_.size();
   bool anyNear = false;
-  ForEachGlyph(font, text, start.u, [&](char32_t c, const Glyph&, std::int64_t pen) {
+  ForEachGlyph(font, text, start.u, [&](char32_t c, const GlyphBox&, std::int64_t pen) {
     const std::int64_t x = paint.x + basis.ux * pen + basis.vx * start.baseline;
     const std::int64_t y = paint.y + basis.uy * pen + basis.vy * start.baseline;
     const bool near = x >= clip.Left - reach && x <= clip.Right + reach && y >= clip.Top - reach &&

@@ -2,6 +2,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_BITMAP_H
 #include FT_OUTLINE_H
 #include FT_SIZES_H
 #include FT_SYNTHESIS_H
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <utility>
 
 #include "platform/FontSizing.h"
@@ -58,6 +60,15 @@ void CopyCoverage(const FT_Bitmap& bitmap, Glyph& glyph) {
   }
 }
 
+// The largest extent of the face's glyphs (its bounding box, widest advance
+// and em), scaled, with a quarter more for a synthesised slant and weight.
+int GlyphReachOf(FT_Face face, int emPixels) {
+  const FT_BBox& b = face->bbox;
+  long units = std::max<long>({std::labs(b.xMin), std::labs(b.xMax), std::labs(b.yMin), std::labs(b.yMax),
+                               face->max_advance_width, face->units_per_EM});
+  return ScaleUnitsUp(static_cast<int>(units + units / 4), emPixels, face->units_per_EM) + 2;
+}
+
 }  // namespace
 
 RealisedFont::RealisedFont(FT_FaceRec_* face, int logicalHeight, bool embolden, bool oblique, FontFileMatch source)
@@ -79,6 +90,7 @@ RealisedFont::RealisedFont(FT_FaceRec_* face, int logicalHeight, bool embolden, 
   const int upem = face->units_per_EM;
   ascent_ = ScaleUnitsUp(cell.ascent, emPixels_, upem);
   descent_ = ScaleUnitsUp(cell.descent, emPixels_, upem);
+  glyphReach_ = GlyphReachOf(face, emPixels_);
   ScaleDecorations();
 }
 
@@ -113,13 +125,11 @@ unsigned RealisedFont::GlyphIndex(char32_t c) const {
   return face_ != nullptr ? FT_Get_Char_Index(face_, c) : 0;
 }
 
-Glyph RealisedFont::Render(char32_t c) {
-  Glyph glyph;
-  if (face_ == nullptr || FT_Activate_Size(size_) != 0) return glyph;
-  const FT_UInt index = FT_Get_Char_Index(face_, c);  // 0 is .notdef
-  if (FT_Load_Glyph(face_, index, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) return glyph;
+bool RealisedFont::LoadOutline(unsigned index, long& advance) {
+  if (face_ == nullptr || FT_Activate_Size(size_) != 0) return false;
+  if (FT_Load_Glyph(face_, index, FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP) != 0) return false;
   FT_GlyphSlot slot = face_->glyph;
-  FT_Pos advance = slot->advance.x;
+  advance = slot->advance.x;
   if (slot->format == FT_GLYPH_FORMAT_OUTLINE) {
     if (embolden_) {
       const FT_Pos strength = static_cast<FT_Pos>(emPixels_) * 64 / 24;  // 26.6
@@ -128,12 +138,104 @@ Glyph RealisedFont::Render(char32_t c) {
     }
     if (oblique_) FT_GlyphSlot_Oblique(slot);
   }
+  return true;
+}
+
+GlyphBox RealisedFont::MeasureGlyph(unsigned index) {
+  GlyphBox box;
+  long advance = 0;
+  if (!LoadOutline(index, advance)) return box;
+  box.advance = static_cast<int>((advance + 32) >> 6);
+  const FT_GlyphSlot slot = face_->glyph;
+  if (slot->format != FT_GLYPH_FORMAT_OUTLINE || slot->outline.n_points == 0) return box;
+  // The renderer's bitmap: the outline's control box widened to whole pixels.
+  FT_BBox cbox;
+  FT_Outline_Get_CBox(&slot->outline, &cbox);
+  const FT_Pos left = cbox.xMin >> 6, right = (cbox.xMax + 63) >> 6;
+  const FT_Pos bottom = cbox.yMin >> 6, top = (cbox.yMax + 63) >> 6;
+  box.left = static_cast<int>(left);
+  box.top = static_cast<int>(top);
+  box.width = static_cast<int>(right - left);
+  box.rows = static_cast<int>(top - bottom);
+  return box;
+}
+
+Glyph RealisedFont::Render(char32_t c) {
+  Glyph glyph;
+  long advance = 0;
+  if (!LoadOutline(GlyphIndex(c), advance)) return glyph;
   glyph.advance = static_cast<int>((advance + 32) >> 6);
+  FT_GlyphSlot slot = face_->glyph;
   if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return glyph;
   glyph.left = slot->bitmap_left;
   glyph.top = slot->bitmap_top;
   CopyCoverage(slot->bitmap, glyph);
   return glyph;
+}
+
+Glyph RealisedFont::RenderRows(const GlyphBox& box, int firstBand, int endBand) {
+  Glyph part;
+  static_cast<GlyphBox&>(part) = box;
+  const int firstRow = firstBand * kBandRows;
+  const int endRow = std::min(endBand * kBandRows, box.rows);
+  part.top = box.top - firstRow;
+  part.rows = endRow - firstRow;
+  part.coverage.assign(static_cast<std::size_t>(part.width) * static_cast<std::size_t>(part.rows), 0);
+  FT_Outline& outline = face_->glyph->outline;
+  // Each band is rendered alone, so a pixel's coverage never depends on
+  // which other bands were wanted. The band's bottom-left corner moves to
+  // the bitmap's origin; the rasteriser leaves out everything beyond it.
+  FT_Pos shiftedX = 0, shiftedY = 0;
+  for (int row = firstRow; row < endRow; row += kBandRows) {
+    const int rows = std::min(kBandRows, endRow - row);
+    const FT_Pos x = -static_cast<FT_Pos>(box.left) * 64;
+    const FT_Pos y = (static_cast<FT_Pos>(rows) + row - box.top) * 64;
+    FT_Outline_Translate(&outline, x - shiftedX, y - shiftedY);
+    shiftedX = x;
+    shiftedY = y;
+    FT_Bitmap bitmap;
+    FT_Bitmap_Init(&bitmap);
+    bitmap.rows = static_cast<unsigned>(rows);
+    bitmap.width = static_cast<unsigned>(part.width);
+    bitmap.pitch = part.width;
+    bitmap.buffer = part.coverage.data() + static_cast<std::size_t>(row - firstRow) * part.width;
+    bitmap.num_grays = 256;
+    bitmap.pixel_mode = FT_PIXEL_MODE_GRAY;
+    FT_Outline_Get_Bitmap(face_->glyph->library, &outline, &bitmap);
+  }
+  return part;
+}
+
+const GlyphBox& RealisedFont::BoxOf(char32_t c) {
+  if (c < asciiBoxes_.size() && asciiBoxLoaded_[c]) return asciiBoxes_[c];
+  const unsigned index = GlyphIndex(c);
+  auto found = boxes_.find(index);
+  if (found == boxes_.end()) found = boxes_.emplace(index, MeasureGlyph(index)).first;
+  if (c < asciiBoxes_.size()) {
+    asciiBoxLoaded_[c] = true;
+    return asciiBoxes_[c] = found->second;
+  }
+  return found->second;
+}
+
+const Glyph& RealisedFont::GlyphCovering(char32_t c, std::int64_t left, std::int64_t top, std::int64_t right,
+                                         std::int64_t bottom) {
+  const GlyphBox box = BoxOf(c);
+  if (static_cast<std::size_t>(box.width) * static_cast<std::size_t>(box.rows) <= kMaxCachedGlyphBytes) {
+    return GlyphOf(c);
+  }
+  // Rows counted from the glyph's top.
+  const std::int64_t firstRow = std::max<std::int64_t>(top + box.top, 0);
+  const std::int64_t endRow = std::min<std::int64_t>(bottom + box.top, box.rows);
+  part_ = Glyph{};
+  part_.advance = box.advance;
+  long advance = 0;
+  if (left < std::int64_t{box.left} + box.width && right > box.left && firstRow < endRow &&
+      LoadOutline(GlyphIndex(c), advance)) {
+    part_ = RenderRows(box, static_cast<int>(firstRow / kBandRows),
+                       static_cast<int>((endRow + kBandRows - 1) / kBandRows));
+  }
+  return part_;
 }
 
 void RealisedFont::MakeRoom(std::size_t bytes) {
@@ -167,11 +269,11 @@ int RealisedFont::Measure(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size()) {
     const auto byte = static_cast<unsigned char>(text[pos]);
-    if (byte < 0x80 && asciiLoaded_[byte]) {
-      width += ascii_[byte].advance;
+    if (byte < 0x80 && asciiBoxLoaded_[byte]) {
+      width += asciiBoxes_[byte].advance;
       ++pos;
     } else {
-      width += GlyphOf(NextCodePoint(text, pos)).advance;
+      width += BoxOf(NextCodePoint(text, pos)).advance;
     }
     // Advances are below 2^20, so the sum cannot wrap before this check.
     if (width > INT_MAX || width < INT_MIN) return width > 0 ? INT_MAX : INT_MIN;

@@ -85,6 +85,17 @@ TextFrameMap DeviceToTextFrame(TextRotation rotation) {
   return {1, 0, 0, 0, 1, 0};
 }
 
+PixelBox ToTextFrame(TextRotation rotation, const PixelBox& deviceBox) {
+  if (deviceBox.IsEmpty()) return {};
+  const TextFrameMap m = DeviceToTextFrame(rotation);
+  const auto frameOf = [&m](std::int64_t x, std::int64_t y) {
+    return PixelOffset{m.uPerX * x + m.uPerY * y + m.uBase, m.vPerX * x + m.vPerY * y + m.vBase};
+  };
+  const PixelOffset a = frameOf(deviceBox.left, deviceBox.top);
+  const PixelOffset b = frameOf(deviceBox.right - 1, deviceBox.bottom - 1);
+  return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1};
+}
+
 TextBasis TextFrameBasis(TextRotation rotation) {
   switch (rotation) {
     case TextRotation::Quarter:  // reads upwards

@@ -49,6 +49,9 @@ PixelOffset ToDevice(TextRotation rotation, std::int64_t u, std::int64_t v);
 // Device pixels covered by a box of text-frame pixels.
 PixelBox ToDevice(TextRotation rotation, const PixelBox& textBox);
 
+// Text-frame pixels that cover a box of device offsets; ToDevice's inverse.
+PixelBox ToTextFrame(TextRotation rotation, const PixelBox& deviceBox);
+
 // The inverse mapping as an affine function of the device offset (dx, dy):
 // u = uPerX * dx + uPerY * dy + uBase, likewise v.
 struct TextFrameMap {

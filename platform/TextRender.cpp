@@ -77,17 +77,34 @@ PixelBox PlaceTextBox(const TextPaint& paint, const PixelBox& textBox) {
   return box;
 }
 
+bool RunCanTouch(const RealisedFont& font, std::string_view text, const TextPaint& paint, const PixelBox& box) {
+  // Every glyph advances at most the reach and covers pixels within it of
+  // its pen; the cell and the decorations lie within ascent and descent of
+  // a baseline that is itself at most that far from the reference point.
+  const std::int64_t reach = font.GlyphReach();
+  const std::int64_t along = static_cast<std::int64_t>(text.size()) * reach + reach;
+  const std::int64_t across = std::int64_t{font.Ascent()} + font.Descent() + reach;
+  return !Intersect(PlaceTextBox(paint, {-along, -across, along + 1, across + 1}), box).IsEmpty();
+}
+
 void DrawTextRun(Surface& surface, RealisedFont& font, std::string_view text, const TextPaint& paint) {
   if (font.IsNull()) return;
   const RunTarget target{surface, paint, Intersect(paint.clip, {0, 0, surface.Width(), surface.Height()})};
-  if (target.clip.IsEmpty()) return;
+  if (target.clip.IsEmpty() || !RunCanTouch(font, text, paint, target.clip)) return;
   const TextRunLayout layout = LayOutTextRun(font, text, paint);
   const std::int64_t baseline = layout.start.baseline;
   if (paint.opaque) FillBox(target, layout.cell, paint.background);
-  ForEachGlyph(font, text, layout.start.u, [&](char32_t, const Glyph& glyph, std::int64_t pen) {
-    if (!glyph.coverage.empty()) {
-      BlendGlyph(target, glyph, pen + glyph.left, baseline - glyph.top, paint.foreground);
-    }
+  ForEachGlyph(font, text, layout.start.u, [&](char32_t c, const GlyphBox& box, std::int64_t pen) {
+    const std::int64_t u0 = pen + box.left;
+    const std::int64_t v0 = baseline - box.top;
+    // Only glyphs that reach the clip are rendered, and only the part that does.
+    const PixelBox visible = target.Place({u0, v0, u0 + box.width, v0 + box.rows});
+    if (visible.IsEmpty()) return;
+    const PixelBox wanted = ToTextFrame(paint.rotation, {visible.left - paint.x, visible.top - paint.y,
+                                                   visible.right - paint.x, visible.bottom - paint.y});
+    const Glyph& glyph = font.GlyphCovering(c, wanted.left - pen, wanted.top - baseline, wanted.right - pen,
+                                            wanted.bottom - baseline);
+    if (!glyph.coverage.empty()) BlendGlyph(target, glyph, pen + glyph.left, baseline - glyph.top, paint.foreground);
   });
   for (const PixelBox& line : {layout.underline, layout.strikeOut}) {
     if (!line.IsEmpty()) FillBox(target, line, paint.foreground);

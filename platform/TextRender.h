@@ -38,19 +38,24 @@ TextRunLayout LayOutTextRun(RealisedFont& font, std::string_view text, const Tex
 // The surface pixels of a text-frame box of the run, before clipping.
 PixelBox PlaceTextBox(const TextPaint& paint, const PixelBox& textBox);
 
-// Calls visit(character, glyph, pen) for each character of the UTF-8 text,
-// the pen (text-frame u of the glyph's origin) advancing from `pen` by each
-// glyph's advance, as the run is drawn.
+// Calls visit(character, glyph box, pen) for each character of the UTF-8
+// text, the pen (text-frame u of the glyph's origin) advancing from `pen` by
+// each glyph's advance, as the run is drawn. Nothing is rendered.
 template <class Visit>
 void ForEachGlyph(RealisedFont& font, std::string_view text, std::int64_t pen, Visit&& visit) {
   std::size_t pos = 0;
   while (pos < text.size()) {
     const char32_t c = NextCodePoint(text, pos);
-    const Glyph& glyph = font.GlyphOf(c);
-    visit(c, glyph, pen);
-    pen += glyph.advance;
+    const GlyphBox& box = font.BoxOf(c);
+    visit(c, box, pen);
+    pen += box.advance;
   }
 }
+
+// Whether any pixel of the run (glyphs, cell, decorations) can lie within
+// `box` (surface pixels), judged from the font's extents and the text's
+// length alone, before anything is measured.
+bool RunCanTouch(const RealisedFont& font, std::string_view text, const TextPaint& paint, const PixelBox& box);
 
 // Draws the UTF-8 text; nothing outside paint.clip or the surface changes.
 void DrawTextRun(Surface& surface, RealisedFont& font, std::string_view text, const TextPaint& paint);

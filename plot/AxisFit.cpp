@@ -12,8 +12,7 @@ namespace pelk {
 
 namespace {
 
-// Rounds of origin stepping before giving up (reached only with very many
-// divisions or a step lost in the origin's precision).
+// Steps of the origin walked one by one; farther origins are jumped close first.
 constexpr int kMaxOriginSteps = 1 << 16;
 // Logarithms beyond this cannot come from a float and a sane ln10.
 constexpr float kLogLimit = 1.0e6f;
@@ -72,40 +71,52 @@ std::vector<AxisAssignment> PlanLogFixed(const AxisFitRequest& r, int divisions)
   return {{AxisField::MinExponent, static_cast<int>(whole)}, {AxisField::NumberOfDivisions, divisions}};
 }
 
-// Moves origin forward by whole steps until value1 lies less than one division
-// past it; nullopt when the step does not move the origin in single precision.
-std::optional<float> AlignOrigin(float origin, float step, float value1, int divisionWidth) {
-  float next = static_cast<float>(origin - step);
-  for (int round = 0; round < kMaxOriginSteps; ++round) {
-    const float previous = next;
-    next = static_cast<float>(next + step);
+// Moves origin forward by whole steps until value1 lies less than one
+// division past it, each new origin rounded by hold; nullopt when an origin
+// overflows or a step no longer moves it. An origin very many steps away
+// (a count of divisions in the millions) is first moved close in one jump,
+// so the walk takes a bounded number of rounds.
+template <class Hold>
+std::optional<double> WalkOrigin(double origin, double step, float value1, int divisionWidth, Hold hold) {
+  double next = hold(origin - step);
+  const double ahead = std::floor((value1 - next) / step);
+  if (ahead > kMaxOriginSteps) next = hold(next + (ahead - 2) * step);
+  for (int round = 0; round < kMaxOriginSteps + 4; ++round) {
+    const double previous = next;
+    next = hold(next + step);
     if (!std::isfinite(next)) return std::nullopt;
     const long double pixels =
         (static_cast<long double>(value1) - next) / step * static_cast<long double>(divisionWidth);
     if (std::trunc(pixels) < divisionWidth) return next;
-    // A step lost in the origin's precision would never reach the end.
     if (next == previous) return std::nullopt;
   }
   return std::nullopt;
 }
 
+// The origin held in single precision after each step; where that
+// overflows, or the step is lost in a float's precision, in double.
+std::optional<double> AlignOrigin(double origin, double step, float value1, int divisionWidth) {
+  const auto single = [](double v) { return static_cast<double>(static_cast<float>(v)); };
+  const auto keep = [](double v) { return v; };
+  if (const auto aligned = WalkOrigin(origin, step, value1, divisionWidth, single)) return aligned;
+  return WalkOrigin(origin, step, value1, divisionWidth, keep);
+}
+
 std::vector<AxisAssignment> PlanLinear(const AxisFitRequest& r, int divisions, double ln10) {
   if (!std::isfinite(r.value1) || !std::isfinite(r.value2)) return {};
-  std::pair<float, float> scale{r.value1, r.value2};
+  std::pair<double, double> scale{r.value1, r.value2};
   if (r.autoScale) {
     const auto nice = NiceScale(r.value1, r.value2, divisions, ln10);
     if (!nice) return {};
     scale = *nice;
   }
   auto [origin, step] = scale;
-  if (step != 0.0f && r.divisionWidth > 0) {
-    const std::optional<float> aligned = AlignOrigin(origin, step, r.value1, r.divisionWidth);
+  if (step != 0.0 && r.divisionWidth > 0) {
+    const std::optional<double> aligned = AlignOrigin(origin, step, r.value1, r.divisionWidth);
     if (!aligned) return {};
     origin = *aligned;
   }
-  return {{AxisField::OriginValue, static_cast<double>(origin)},
-          {AxisField::ScalePerDivision, static_cast<double>(step)},
-          {AxisField::NumberOfDivisions, divisions}};
+  return {{AxisField::OriginValue, origin}, {AxisField::ScalePerDivision, step}, {AxisField::NumberOfDivisions, divisions}};
 }
 
 }  // namespace

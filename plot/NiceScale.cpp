@@ -25,12 +25,20 @@ std::pair<double, std::size_t> FirstCandidate(double raw, double ln10) {
 
 }  // namespace
 
-std::optional<std::pair<float, float>> NiceScale(float lo, float hi, int divisions, double ln10) {
+double SingleWhereItFits(double v) {
+  const auto single = static_cast<float>(v);
+  return std::isfinite(single) ? static_cast<double>(single) : v;
+}
+
+std::optional<std::pair<double, double>> NiceScale(float lo, float hi, int divisions, double ln10) {
   if (!std::isfinite(lo) || !std::isfinite(hi) || divisions <= 0) return std::nullopt;
   if (!std::isfinite(ln10) || !(ln10 > 0.0)) return std::nullopt;
-  if (hi == lo) return std::pair{lo, hi};
+  if (hi == lo) return std::pair<double, double>{lo, hi};
   const bool reversed = hi < lo;
   if (reversed) std::swap(lo, hi);
+  // One division from a whole multiple at or below a negative lo ends at 0
+  // or below: no step reaches a positive hi.
+  if (divisions == 1 && lo < 0 && hi > 0) return std::nullopt;
 
   const double raw = (static_cast<double>(hi) - lo) / divisions;
   auto [e, i] = FirstCandidate(raw, ln10);
@@ -59,9 +67,7 @@ std::optional<std::pair<float, float>> NiceScale(float lo, float hi, int divisio
     step = -step;
     origin = top;
   }
-  const auto result = std::pair{static_cast<float>(origin), static_cast<float>(step)};
-  if (!std::isfinite(result.first) || !std::isfinite(result.second)) return std::nullopt;
-  return result;
+  return std::pair{SingleWhereItFits(origin), SingleWhereItFits(step)};
 }
 
 }  // namespace pelk

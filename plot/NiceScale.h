@@ -7,10 +7,14 @@
 
 namespace pelk {
 
-// Returns (origin, step). Equal bounds come back unchanged as (lo, hi); with
-// hi < lo the scale runs downwards (negative step, origin at the top).
-// nullopt for NaN or infinite bounds, divisions <= 0 and ranges no finite
-// step covers (one division across zero, ranges near the float limit).
-std::optional<std::pair<float, float>> NiceScale(float lo, float hi, int divisions, double ln10);
+// Returns (origin, step), each rounded to single precision unless that
+// would overflow (ranges near the float limit), then in double precision.
+// Equal bounds come back unchanged as (lo, hi); with hi < lo the scale runs
+// downwards (negative step, origin at the top). nullopt for NaN or infinite
+// bounds, divisions <= 0 and ranges no step covers (one division across zero).
+std::optional<std::pair<double, double>> NiceScale(float lo, float hi, int divisions, double ln10);
+
+// v rounded to single precision, or v itself where a float would overflow.
+double SingleWhereItFits(double v);
 
 }  // namespace pelk

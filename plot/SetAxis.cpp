@@ -40,7 +40,9 @@ void TPelkgraph::SetAxis(TAxis& Axis, int Divisions, float Value1, float Value2,
                                .value1 = Value1,
                                .value2 = Value2,
                                .autoScale = AutoScale};
-  for (const AxisAssignment& assignment : PlanAxisFit(request, FLn10)) ApplyAssignment(Axis, assignment);
+  const std::vector<AxisAssignment> plan = PlanAxisFit(request, FLn10);
+  if (plan.empty()) ++FFailedAxisFits;
+  for (const AxisAssignment& assignment : plan) ApplyAssignment(Axis, assignment);
 }
 
 }  // namespace pelk

@@ -129,7 +129,7 @@ void TPelkgraph::AnnotateAxis(AnnotatedAxis side, TCanvas& canvas, int X0, int Y
   if (!area.IsEmpty()) {
     const int widest = WidestDivisionText(canvas, axis, divisionCount, numbers, exponent, FLn10);
     visited = DivisionsTouching(rules, divisionCount, divisionWidth, area,
-                                DivisionReach(rules, clearance, widest, textCell));
+                                DivisionReachOf(rules, clearance, widest, textCell));
   }
   const int tenWidth = !visited.Empty() && NeedsTenWidth(rules) ? canvas.TextWidth("10") : 0;
 

@@ -141,23 +141,27 @@ TPoint LabelExponentPoint(const AnnotationRules& rules, TPoint label, int labelW
   return {Add(label.X, -halfH), Add(std::int64_t{label.Y} - labelWidth / 2, -one)};
 }
 
-std::int64_t DivisionReach(const AnnotationRules& rules, const XAxisClearance& xAxis, int widestText,
-                           int textCell) {
-  const std::int64_t distances = std::int64_t{rules.ticLength} + rules.numberOffset + 2 * std::int64_t{rules.textHeight} +
-                                 xAxis.ticLength + xAxis.numberOffset + 2;
-  return ScaledDistance(distances, rules.scale) + 2 * (std::int64_t{widestText} + textCell) + 2;
+DivisionReach DivisionReachOf(const AnnotationRules& rules, const XAxisClearance& xAxis, int widestText,
+                              int textCell) {
+  // A text reaches at most its width and a cell (the glyphs' overhang, or
+  // the cell height of rotated text) from its reference point.
+  const std::int64_t texts = std::int64_t{widestText} + textCell + 2;
+  const std::int64_t along = 2 * std::int64_t{rules.textHeight} + 2;
+  const std::int64_t across =
+      along + std::int64_t{rules.ticLength} + rules.numberOffset + xAxis.ticLength + xAxis.numberOffset;
+  return {ScaledDistance(along, rules.scale) + texts, ScaledDistance(across, rules.scale) + texts};
 }
 
 IndexRange DivisionsTouching(const AnnotationRules& rules, std::int64_t count, std::int64_t divisionWidth,
-                             const TRect& area, std::int64_t reach) {
+                             const TRect& area, const DivisionReach& reach) {
   if (area.IsEmpty()) return {};
   const double step = static_cast<double>(divisionWidth) * rules.scale;
-  const double margin = static_cast<double>(reach) + 1;  // and the rounding of R(i * D)
+  const double margin = static_cast<double>(reach.along) + 1;  // and the rounding of R(i * D)
   if (rules.axis == AnnotatedAxis::X) {
-    if (rules.y0 + reach < area.Top || rules.y0 - reach >= area.Bottom) return {};
+    if (rules.y0 + reach.across < area.Top || rules.y0 - reach.across >= area.Bottom) return {};
     return VisibleIndexRange(count, step, rules.x0, area.Left, area.Right - 1, margin);
   }
-  if (rules.x0 + reach < area.Left || rules.x0 - reach >= area.Right) return {};
+  if (rules.x0 + reach.across < area.Left || rules.x0 - reach.across >= area.Right) return {};
   // The Y axes step upwards: positions -y0 + i * step over the negated rows.
   return VisibleIndexRange(count, step, -static_cast<double>(rules.y0), 1.0 - area.Bottom, -static_cast<double>(area.Top),
                            margin);

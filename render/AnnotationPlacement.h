@@ -75,16 +75,22 @@ TPoint LabelPoint(const AnnotationRules& rules, int centerX, int centerY, int ba
 // text height up.
 TPoint LabelExponentPoint(const AnnotationRules& rules, TPoint label, int labelWidth);
 
-// How far from its tick point anything a division draws can lie: the scaled
-// distances plus twice the widest text and its cell height.
-std::int64_t DivisionReach(const AnnotationRules& rules, const XAxisClearance& xAxis, int widestText,
-                           int textCell);
+// How far from its tick point anything a division draws can lie, along the
+// axis (the scaled text height and two pixels, plus the widest text and
+// its cell height) and across it (the tick length and number offset of
+// this axis and of the X axis as well).
+struct DivisionReach {
+  std::int64_t along = 0;
+  std::int64_t across = 0;
+};
+DivisionReach DivisionReachOf(const AnnotationRules& rules, const XAxisClearance& xAxis, int widestText,
+                              int textCell);
 
 // The divisions 0..count whose annotation can touch the area (device pixels,
 // right and bottom excluded): along the axis within reach of it, and none when
-// the axis passes farther than reach beside it.
+// the axis passes farther than the reach across beside it.
 IndexRange DivisionsTouching(const AnnotationRules& rules, std::int64_t count, std::int64_t divisionWidth,
-                             const TRect& area, std::int64_t reach);
+                             const TRect& area, const DivisionReach& reach);
 
 // Whether a label at its point, or its raised exponent, can touch the area
 // across its reading direction (rows for the X axis label, columns for the

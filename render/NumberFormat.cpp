@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <charconv>
+#include <string>
+#include <system_error>
 
 namespace pelk {
 
@@ -19,11 +21,13 @@ struct DecimalDigits {
 };
 
 // The exact decimal expansion of |value|. Every float is a multiple of 2^-149,
-// so 150 decimals reproduce it without rounding.
+// so 150 decimals reproduce it without rounding (to_chars writes them several
+// times faster than printf, which matters on axes of many divisions).
 DecimalDigits ExactDigits(float value) {
   char buffer[256];
-  const int n = std::snprintf(buffer, sizeof buffer, "%.150f", std::fabs(static_cast<double>(value)));
-  std::string text(buffer, static_cast<std::size_t>(std::clamp(n, 0, static_cast<int>(sizeof buffer) - 1)));
+  const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer,
+                                                     std::fabs(static_cast<double>(value)), std::chars_format::fixed, 150);
+  std::string text(buffer, written.ec == std::errc{} ? written.ptr : buffer);
   const std::size_t point = text.find('.');
   DecimalDigits result;
   result.integerCount = static_cast<int>(point);

@@ -206,7 +206,7 @@ TEST(AnnotationPlacement, OnlyDivisionsThatCanTouchTheAreaAreVisited) {
       {"an empty area: none", {AnnotatedAxis::X, false, false, 9, 5, 5, 1.0f, 0, 0}, 3, 64, {}, 100, 0, -1},
   };
   for (const Case& c : cases) {
-    const IndexRange range = DivisionsTouching(c.rules, c.count, c.width, c.area, c.reach);
+    const IndexRange range = DivisionsTouching(c.rules, c.count, c.width, c.area, {c.reach, c.reach});
     if (c.last < c.first) {
       EXPECT_TRUE(range.Empty()) << c.what << ": " << range.first << ".." << range.last;
     } else {
@@ -227,23 +227,47 @@ TEST(AnnotationPlacement, ReachCoversEverythingADivisionDraws) {
       for (bool log : {false, true})
         for (float scale : {1.0f, 6.25f}) {
           AnnotationRules rules{axis, vertical, log, 11, 8, 4, scale, 1000, 1000};
-          const std::int64_t reach = DivisionReach(rules, xAxis, widest, cell);
+          const DivisionReach reach = DivisionReachOf(rules, xAxis, widest, cell);
           const int limit = LowestNumberLimit(rules, xAxis);
           for (std::int64_t i : {0, 1}) {
             const DivisionPlacement p = PlaceDivision(rules, i, 64, limit, widths);
-            const auto distance = [&](TPoint at) {
-              return std::max(std::abs(std::int64_t{at.X} - p.tickTo.X), std::abs(std::int64_t{at.Y} - p.tickTo.Y));
+            // Whether a point, with `extra` around it, lies within reach in both directions.
+            const auto within = [&](TPoint at, std::int64_t extra) {
+              const std::int64_t dx = std::abs(std::int64_t{at.X} - p.tickTo.X) + extra;
+              const std::int64_t dy = std::abs(std::int64_t{at.Y} - p.tickTo.Y) + extra;
+              return axis == AnnotatedAxis::X ? dx <= reach.along && dy <= reach.across
+                                              : dy <= reach.along && dx <= reach.across;
             };
             const std::string what = "axis " + std::to_string(int(axis)) + (vertical ? " vertical" : " horizontal") +
                                      (log ? " decades" : " linear") + " at " + std::to_string(scale) +
                                      ", division " + std::to_string(i);
-            EXPECT_LE(distance(p.tickFrom), reach) << what;
-            EXPECT_LE(distance(p.number.at) + widest + cell, reach) << what << ": number at " << Where(p.number.at);
+            EXPECT_TRUE(within(p.tickFrom, 0)) << what;
+            EXPECT_TRUE(within(p.number.at, widest + cell)) << what << ": number at " << Where(p.number.at);
             if (log) {
-              EXPECT_LE(distance(p.exponent.at) + widest + cell, reach) << what;
+              EXPECT_TRUE(within(p.exponent.at, widest + cell)) << what;
             }
           }
         }
+}
+
+TEST(AnnotationPlacement, LongTicksAndOffsetsWidenTheReachAcrossOnly) {
+  // Ticks and offsets of two billion pixels must not make every division of
+  // a long axis count as near the image.
+  const TRect area{0, 0, 48, 48};
+  for (AnnotatedAxis axis : {AnnotatedAxis::X, AnnotatedAxis::Y, AnnotatedAxis::SecondY}) {
+    const AnnotationRules plain{axis, false, false, 11, 5, 5, 1.0f, 10, 40};
+    AnnotationRules longTicks = plain;
+    longTicks.ticLength = 2000000000;
+    longTicks.numberOffset = 2000000000;
+    const XAxisClearance xAxis{false, false, 2000000000, 7};
+    const DivisionReach near = DivisionReachOf(plain, {}, 40, 15);
+    const DivisionReach far = DivisionReachOf(longTicks, xAxis, 40, 15);
+    EXPECT_EQ(far.along, near.along);
+    EXPECT_GE(far.across, std::int64_t{2000000000});
+    const IndexRange visited = DivisionsTouching(longTicks, 100000000, 1, area, far);
+    EXPECT_EQ(visited.first, 0);
+    EXPECT_LT(visited.last, 48 + far.along + 2) << "divisions beyond the image and the text's reach";
+  }
 }
 
 TEST(AnnotationPlacement, LabelsBesideTheAreaAreSkipped) {

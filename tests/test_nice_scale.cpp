@@ -54,7 +54,6 @@ TEST(NiceScale, UncoverableRangesGiveNothing) {
       {0, 1, 0, 0, 0},       {0, 1, -3, 0, 0},
       {-1, 1, 1, 0, 0},      // one division across zero: every top is <= 0
       {-3e38f, 3e38f, 1, 0, 0},
-      {0, 3.4e38f, 1, 0, 0},  // the step leaves the float range
   };
   for (const NiceCase& c : cases) {
     EXPECT_EQ(NiceScale(c.lo, c.hi, c.divisions, kLn10), std::nullopt)

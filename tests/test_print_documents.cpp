@@ -409,8 +409,7 @@ TEST_F(PrintDocuments, FailedWritesNameTheFileAndLeaveTheTargetUntouched) {
     bool limitFileSize;
     const char* message;
   };
-  const Case cases[] = {{"file size limit reached", existing, true, "cannot write"},
-                        {"target is a directory", PathOf("folder.pdf"), false, "cannot replace"}};
+  const Case cases[] = {{"file size limit reached", existing, true, "cannot write"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     printer.SetResolution(300, 300);
@@ -441,6 +440,16 @@ TEST_F(PrintDocuments, FailedWritesNameTheFileAndLeaveTheTargetUntouched) {
     EXPECT_EQ(ReadText(existing), "previous document");
     EXPECT_EQ(Entries(), (std::vector<std::string>{"folder.pdf", "keep.pdf"})) << "no temporary left";
   }
+  // A directory is refused when the job begins.
+  std::string error;
+  try {
+    printer.BeginDoc(PathOf("folder.pdf"));
+  } catch (const EPrinterError& e) {
+    error = e.what();
+  }
+  EXPECT_NE(error.find(PathOf("folder.pdf") + ": cannot replace"), std::string::npos) << error;
+  EXPECT_FALSE(printer.Printing());
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"folder.pdf", "keep.pdf"})) << "no temporary left";
 }
 
 TEST_F(PrintDocuments, NamedPaperSizes) {
