@@ -198,6 +198,7 @@ class TPelkgraph : public TGraphicControl {
   // Rendering (render/)
   void LayOutNewImage();  // the first steps of a render: a new image, laid out
   void RenderFrame();
+  void ShowImage();  // the image onto the control, from its default clip
   void LayoutFrame();
   void StretchDivisions();
   void DrawGrid();

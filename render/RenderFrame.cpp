@@ -68,15 +68,22 @@ void TPelkgraph::RenderFrame() {
   image.MoveTo(FXorigin, FYorigin);
 }
 
+// The whole image, whatever clip the plotting calls left selected into the
+// control's canvas: a paint starts from the control's default clip.
+void TPelkgraph::ShowImage() {
+  SelectClipRgn(Canvas().Context(), 0);
+  Canvas().Draw(0, 0, *FBitmap);
+}
+
 void TPelkgraph::Paint() {
   if (FRedrawFrame) RenderFrame();
-  Canvas().Draw(0, 0, *FBitmap);
+  ShowImage();
 }
 
 void TPelkgraph::Refresh() {
   FZoomBox->FErased = true;
   RenderFrame();
-  if (Visible()) Canvas().Draw(0, 0, *FBitmap);
+  if (Visible()) ShowImage();
 }
 
 }  // namespace pelk
