@@ -28,7 +28,14 @@ void TPelkgraph::RenderFrame() {
   image.Pen().SetMode(pmCopy);
   image.Brush().SetColor(FColor);
   image.Pen().SetColor(FColor);
-  image.Rectangle(0, 0, width, height);
+  if (FFrameInOnePass) {
+    // The grid (step 9) sets every pixel of the plot area's fill plainly,
+    // over whatever steps 5 to 8 draw there, so the background leaves it out
+    // and each of those pixels is written once.
+    FBitmap->Pixels().FillAround(ImagePlotAreaFill(), ColorToRGB(FColor));
+  } else {
+    image.Rectangle(0, 0, width, height);
+  }
 
   // 5. Three-dimensional border.
   if (FBorder) {

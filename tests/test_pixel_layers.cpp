@@ -1,0 +1,176 @@
+// Pixel layers set in one pass over the rows against setting each layer in
+// turn over the whole surface; the surface fill that leaves a hole; what a
+// canvas reports to its recorder for the layers.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/Bitmap.h"
+#include "platform/DrawingRecorder.h"
+
+namespace pelk {
+namespace {
+
+constexpr std::uint32_t kOld = 0x123456;
+
+// The first pixel where two surfaces differ, described; none when equal.
+std::optional<std::string> FirstDifference(const Surface& got, const Surface& want) {
+  for (int y = 0; y < want.Height(); ++y)
+    for (int x = 0; x < want.Width(); ++x)
+      if (got.Get(x, y) != want.Get(x, y)) {
+        std::ostringstream out;
+        out << "first difference at (" << x << ", " << y << "): " << std::hex << got.Get(x, y) << " instead of "
+            << want.Get(x, y);
+        return out.str();
+      }
+  return std::nullopt;
+}
+
+// The reference: each layer in turn, pixel by pixel, over the whole surface.
+void PaintOneLayerAfterAnother(Surface& s, const TRect& clip, TPoint o, const std::vector<PixelLayer>& layers) {
+  const auto set = [&](std::int64_t x, std::int64_t y, std::uint32_t rgb) {
+    if (x >= clip.Left && x < clip.Right && y >= clip.Top && y < clip.Bottom) {
+      s.Set(static_cast<int>(x), static_cast<int>(y), rgb);
+    }
+  };
+  for (const PixelLayer& layer : layers) {
+    // Rows far outside the clip set nothing and are not visited.
+    const std::int64_t top = std::max<std::int64_t>(layer.top, clip.Top - o.Y);
+    const std::int64_t bottom = std::min<std::int64_t>(layer.bottom, clip.Bottom - o.Y);
+    for (std::int64_t y = top; y < bottom; ++y) {
+      if (layer.shape == PixelLayer::Shape::Span) {
+        for (std::int64_t x = layer.left; x < layer.right; ++x) set(x + o.X, y + o.Y, layer.rgb);
+      } else {
+        for (const int x : layer.columns) set(std::int64_t{x} + o.X, y + o.Y, layer.rgb);
+      }
+    }
+  }
+}
+
+PixelLayer Span(std::uint32_t rgb, std::int64_t top, std::int64_t bottom, std::int64_t left, std::int64_t right) {
+  return {PixelLayer::Shape::Span, rgb, top, bottom, left, right, {}};
+}
+PixelLayer Columns(std::uint32_t rgb, std::int64_t top, std::int64_t bottom, const std::vector<int>& xs) {
+  return {PixelLayer::Shape::Columns, rgb, top, bottom, 0, 0, xs};
+}
+
+TEST(PixelLayers, OnePassLeavesWhatLayerAfterLayerLeaves) {
+  const std::vector<int> grid = {2, 5, 9, 13, 17};
+  const std::vector<int> strayColumns = {-4, 0, 7, 7, 19, 20, 1000};
+  const std::vector<int> none;
+  struct Case {
+    const char* name;
+    TRect clip;
+    TPoint origin;
+    std::vector<PixelLayer> layers;
+  };
+  const std::vector<Case> cases = {
+      {"a fill, columns over it, rows over them, columns again",
+       {0, 0, 20, 16},
+       {0, 0},
+       {Span(0xFFFFFF, 1, 15, 1, 19), Columns(0xC0C0C0, 1, 15, grid), Span(0xC0C0C0, 4, 5, 1, 19),
+        Span(0xC0C0C0, 8, 9, 1, 19), Columns(0x000000, 2, 15, grid), Span(0x000000, 12, 13, 1, 20)}},
+      {"the clip cuts every layer", {3, 2, 11, 9}, {0, 0}, {Span(0xFF, 0, 16, 0, 20), Columns(0xFF00, 0, 16, grid)}},
+      {"columns outside the surface or repeated", {0, 0, 20, 16}, {0, 0}, {Columns(0xFF, 3, 10, strayColumns)}},
+      {"shifted by the origin", {0, 0, 20, 16}, {5, -3}, {Span(0xFF, 0, 8, 0, 6), Columns(0xFF00, 2, 12, grid)}},
+      {"far outside, empty and reversed layers",
+       {0, 0, 20, 16},
+       {0, 0},
+       {Span(0xFF, -5'000'000'000, 5'000'000'000, 10, 12), Span(0xFF00, 6, 6, 0, 20), Span(0xFF00, 9, 4, 0, 20),
+        Span(0xFF0000, 0, 16, 8, 3), Columns(0xFF0000, 0, 16, none), Span(0xFF00FF, 40, 50, 0, 20)}},
+      {"an empty clip", {5, 5, 5, 9}, {0, 0}, {Span(0xFF, 0, 16, 0, 20)}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Surface got(20, 16), want(20, 16);
+    got.Fill(kOld);
+    want.Fill(kOld);
+    PaintPixelLayers(got, c.clip, c.origin, c.layers);
+    PaintOneLayerAfterAnother(want, c.clip, c.origin, c.layers);
+    const auto difference = FirstDifference(got, want);
+    EXPECT_FALSE(difference) << *difference;
+  }
+}
+
+TEST(PixelLayers, FillAroundKeepsOnlyTheHole) {
+  struct Case {
+    const char* name;
+    TRect hole;
+  };
+  const Case cases[] = {
+      {"inside", {3, 2, 9, 7}},         {"touching every edge", {0, 0, 12, 10}}, {"one row", {2, 4, 10, 5}},
+      {"one column", {5, 0, 6, 10}},   {"partly outside", {-3, 6, 4, 40}},    {"left and right edges", {0, 3, 12, 6}},
+      {"empty", {6, 6, 6, 8}},         {"reversed", {9, 7, 3, 2}},            {"outside", {20, 20, 30, 30}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Surface s(12, 10);
+    s.Fill(kOld);
+    s.FillAround(c.hole, 0xFF);
+    for (int y = 0; y < s.Height(); ++y)
+      for (int x = 0; x < s.Width(); ++x) {
+        const bool inHole = x >= c.hole.Left && x < c.hole.Right && y >= c.hole.Top && y < c.hole.Bottom;
+        ASSERT_EQ(s.Get(x, y), inHole ? kOld : 0xFFu) << x << "," << y;
+      }
+  }
+}
+
+// A canvas on a surface that hands its drawing to a recorder, which fills
+// the boxes it is told of on a surface of its own.
+class BoxReplay final : public TDrawingRecorder {
+ public:
+  explicit BoxReplay(Surface& s) : s_(s) {}
+  void Fill(const Rect64& box, std::uint32_t rgb, const TRect& clip) override {
+    for (std::int64_t y = std::max<std::int64_t>(box.Top, clip.Top); y < std::min<std::int64_t>(box.Bottom, clip.Bottom);
+         ++y)
+      for (std::int64_t x = std::max<std::int64_t>(box.Left, clip.Left);
+           x < std::min<std::int64_t>(box.Right, clip.Right); ++x)
+        s_.Set(static_cast<int>(x), static_cast<int>(y), rgb);
+  }
+  void Line(Point64, Point64, const TPen&, int, const TRect&, const std::uint32_t*) override { ++others; }
+  void Rectangle(const Rect64&, const TPen&, const TBrush&, const TRect&) override { ++others; }
+  void Pixel(Point64, std::uint32_t, const TRect&) override { ++others; }
+  void Text(RealisedFont&, std::string_view, const TextPaint&) override { ++others; }
+  void Copy(const Rect64&, TCopyMode, const Surface&, const TRect&) override { ++others; }
+  int others = 0;
+
+ private:
+  Surface& s_;
+};
+
+class RecordedCanvas final : public TCanvas {
+ public:
+  RecordedCanvas(Surface& s, TPoint origin, TDrawingRecorder& recorder) : s_(s), origin_(origin) {
+    SetRecorder(&recorder);
+  }
+  DeviceView Device() override { return {&s_, origin_, s_.Bounds()}; }
+
+ private:
+  Surface& s_;
+  TPoint origin_;
+};
+
+TEST(PixelLayers, TheRecorderIsToldTheSamePixels) {
+  const std::vector<int> grid = {-2, 1, 4, 8, 25};
+  const std::vector<PixelLayer> layers = {Span(0xFFFFFF, 0, 9, 0, 14), Columns(0xC0C0C0, 1, 12, grid),
+                                          Span(0x0000FF, 5, 6, -3, 30), Columns(0x000000, 3, 9, grid)};
+  for (const TPoint origin : {TPoint{0, 0}, TPoint{3, 2}}) {
+    SCOPED_TRACE(origin.X);
+    Surface drawn(16, 12), replayed(16, 12);
+    drawn.Fill(kOld);
+    replayed.Fill(kOld);
+    BoxReplay recorder(replayed);
+    RecordedCanvas canvas(drawn, origin, recorder);
+    canvas.SelectClipRect(TRect{1, 1, 15, 11});
+    canvas.SetPixelLayers(layers);
+    EXPECT_EQ(recorder.others, 0);
+    const auto difference = FirstDifference(replayed, drawn);
+    EXPECT_FALSE(difference) << *difference;
+  }
+}
+
+}  // namespace
+}  // namespace pelk
