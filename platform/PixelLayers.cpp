@@ -20,7 +20,9 @@ int ClampTo(std::int64_t v, int lo, int hi) { return static_cast<int>(std::clamp
 
 }  // namespace
 
-void PaintPixelLayers(Surface& surface, const TRect& clip, TPoint origin, std::span<const PixelLayer> layers) {
+void PaintPixelLayers(Surface& surface, const TRect& within, TPoint origin, std::span<const PixelLayer> layers) {
+  const TRect clip{std::max(within.Left, 0), std::max(within.Top, 0), std::min(within.Right, surface.Width()),
+                   std::min(within.Bottom, surface.Height())};
   if (clip.IsEmpty()) return;
   std::vector<ClippedLayer> cut;
   cut.reserve(layers.size());

@@ -37,8 +37,8 @@ constexpr LineCover LineCoverOf(std::int64_t from, std::int64_t to) {
 }
 
 // Sets the pixels of every layer, shifted by origin, that lie inside clip
-// (surface coordinates, within the surface) to the layer's colour; a later
-// layer wins over an earlier one.
+// and on the surface to the layer's colour; a later layer wins over an
+// earlier one.
 void PaintPixelLayers(Surface& surface, const TRect& clip, TPoint origin, std::span<const PixelLayer> layers);
 
 }  // namespace pelk

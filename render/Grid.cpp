@@ -291,8 +291,8 @@ void DrawGridOn(const GridDestination& d, const GridLook& look, int& drawX, int&
 TRect TPelkgraph::ImagePlotAreaFill() const { return FillOf(*FXAxis, *FYAxis, FXorigin, FYend, std::nullopt); }
 
 void TPelkgraph::DrawGrid() {
-  const GridDestination image{FBitmap->Canvas(), FXorigin, FYorigin,          FXend,           FYend, std::nullopt,
-                              false,             1,        1,                 ImagePlotAreaFill(), FFrameInOnePass};
+  const GridDestination image{FBitmap->Canvas(), FXorigin, FYorigin, FXend, FYend, std::nullopt, false, 1, 1,
+                              ImagePlotAreaFill(), FFrameInOnePass};
   DrawGridOn(image, LookOf(*this, FLn10), FDrawX, FDrawY);
 }
 

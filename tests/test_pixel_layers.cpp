@@ -32,7 +32,7 @@ std::optional<std::string> FirstDifference(const Surface& got, const Surface& wa
 // The reference: each layer in turn, pixel by pixel, over the whole surface.
 void PaintOneLayerAfterAnother(Surface& s, const TRect& clip, TPoint o, const std::vector<PixelLayer>& layers) {
   const auto set = [&](std::int64_t x, std::int64_t y, std::uint32_t rgb) {
-    if (x >= clip.Left && x < clip.Right && y >= clip.Top && y < clip.Bottom) {
+    if (x >= clip.Left && x < clip.Right && y >= clip.Top && y < clip.Bottom && s.Contains(int(x), int(y))) {
       s.Set(static_cast<int>(x), static_cast<int>(y), rgb);
     }
   };
@@ -82,6 +82,7 @@ TEST(PixelLayers, OnePassLeavesWhatLayerAfterLayerLeaves) {
        {Span(0xFF, -5'000'000'000, 5'000'000'000, 10, 12), Span(0xFF00, 6, 6, 0, 20), Span(0xFF00, 9, 4, 0, 20),
         Span(0xFF0000, 0, 16, 8, 3), Columns(0xFF0000, 0, 16, none), Span(0xFF00FF, 40, 50, 0, 20)}},
       {"an empty clip", {5, 5, 5, 9}, {0, 0}, {Span(0xFF, 0, 16, 0, 20)}},
+      {"a clip larger than the surface", {-10, -10, 50, 50}, {0, 0}, {Span(0xFF, -3, 30, -3, 30)}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
