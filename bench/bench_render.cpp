@@ -13,6 +13,7 @@
 
 #include "core/Pelkgraph.h"
 #include "platform/Forms.h"
+#include "tests/EveryFrameFeature.h"
 
 using namespace pelk;
 
@@ -35,17 +36,7 @@ struct Scene {
     TPelkgraph& g = *graph;
     g.SetAutoSize(false);
     g.SetBounds(0, 0, kWidth, kHeight);
-    g.SetStretchAxes(TStretchOption::Yes);
-    g.SetSecondYaxis(true);
-    g.SetMinorGridDivisions(5);
-    g.XAxis().SetNdivs(12);
-    g.XAxis().SetScale(1000);
-    g.XAxis().SetAnnotationAngle(TAnnotationAngle::Vertical);
-    g.YAxis().SetNdivs(8);
-    g.YAxis().SetScale(0.01);
-    g.YAxis2().SetLog(true);
-    g.YAxis2().SetMinExponent(-3);
-    g.YAxis2().SetNdivs(8);
+    ShowEveryFrameFeature(g);
     g.Refresh();
     form.ProcessMessages();
   }

@@ -6,33 +6,15 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
-#include <sstream>
-#include <string>
 
+#include "EveryFrameFeature.h"
 #include "PelkgraphInternals.h"
+#include "SurfaceDifference.h"
 #include "core/Pelkgraph.h"
 #include "platform/Forms.h"
 
 namespace pelk {
 namespace {
-
-std::optional<std::string> FirstDifference(const Surface& got, const Surface& want) {
-  if (got.Width() != want.Width() || got.Height() != want.Height()) {
-    std::ostringstream out;
-    out << got.Width() << " x " << got.Height() << " instead of " << want.Width() << " x " << want.Height();
-    return out.str();
-  }
-  for (int y = 0; y < want.Height(); ++y)
-    for (int x = 0; x < want.Width(); ++x)
-      if (got.Get(x, y) != want.Get(x, y)) {
-        std::ostringstream out;
-        out << "first difference at (" << x << ", " << y << "): " << std::hex << got.Get(x, y) << " instead of "
-            << want.Get(x, y);
-        return out.str();
-      }
-  return std::nullopt;
-}
 
 struct Configuration {
   const char* name;
@@ -58,24 +40,10 @@ struct Rendered {
   std::unique_ptr<TPelkgraph> graph;
 };
 
-void AllFeatures(TPelkgraph& g) {
-  g.SetStretchAxes(TStretchOption::Yes);
-  g.SetSecondYaxis(true);
-  g.SetMinorGridDivisions(5);
-  g.XAxis().SetNdivs(12);
-  g.XAxis().SetScale(1000);
-  g.XAxis().SetAnnotationAngle(TAnnotationAngle::Vertical);
-  g.YAxis().SetNdivs(8);
-  g.YAxis().SetScale(0.01);
-  g.YAxis2().SetLog(true);
-  g.YAxis2().SetMinExponent(-3);
-  g.YAxis2().SetNdivs(8);
-}
-
 TEST(FrameOnePass, SameImageAndScreenAsOneCallAfterAnother) {
   const Configuration configurations[] = {
       {"the defaults, sized to fit", 300, 300, 0, 0, false, [](TPelkgraph& g) { g.SetAutoSize(true); }},
-      {"every feature at 960 x 540", 960, 540, 7, 5, false, AllFeatures},
+      {"every feature at 960 x 540", 960, 540, 7, 5, false, ShowEveryFrameFeature},
       {"no border, no grids", 320, 280, 0, 0, false,
        [](TPelkgraph& g) {
          g.SetBorder(false);

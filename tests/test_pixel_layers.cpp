@@ -3,11 +3,10 @@
 // canvas reports to its recorder for the layers.
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <sstream>
-#include <string>
+#include <algorithm>
 #include <vector>
 
+#include "SurfaceDifference.h"
 #include "platform/Bitmap.h"
 #include "platform/DrawingRecorder.h"
 
@@ -15,19 +14,6 @@ namespace pelk {
 namespace {
 
 constexpr std::uint32_t kOld = 0x123456;
-
-// The first pixel where two surfaces differ, described; none when equal.
-std::optional<std::string> FirstDifference(const Surface& got, const Surface& want) {
-  for (int y = 0; y < want.Height(); ++y)
-    for (int x = 0; x < want.Width(); ++x)
-      if (got.Get(x, y) != want.Get(x, y)) {
-        std::ostringstream out;
-        out << "first difference at (" << x << ", " << y << "): " << std::hex << got.Get(x, y) << " instead of "
-            << want.Get(x, y);
-        return out.str();
-      }
-  return std::nullopt;
-}
 
 // The reference: each layer in turn, pixel by pixel, over the whole surface.
 void PaintOneLayerAfterAnother(Surface& s, const TRect& clip, TPoint o, const std::vector<PixelLayer>& layers) {
