@@ -24,7 +24,8 @@ std::vector<int> AxisMap(std::int64_t destFrom, std::int64_t destTo, std::int64_
   const bool mirror = (destTo < destFrom) != (srcTo < srcFrom);
   std::vector<int> map(static_cast<std::size_t>(std::max(last - first, 0)), -1);
   for (int d = first; d < last; ++d) {
-    std::int64_t k = NearestSourceOffset(d - destStart, destLen, srcLen);
+    // Without stretching each pixel samples its own offset.
+    std::int64_t k = destLen == srcLen ? d - destStart : NearestSourceOffset(d - destStart, destLen, srcLen);
     if (mirror) k = srcLen - 1 - k;
     const std::int64_t source = srcStart + k;
     if (source >= 0 && source < srcLimit) map[static_cast<std::size_t>(d - first)] = static_cast<int>(source);

@@ -205,11 +205,9 @@ void TCanvas::VerticalLines(std::span<const int> xs, int yFrom, int yTo) {
   const TRect clip = EffectiveClipOf(d);
   if (s != nullptr && !clip.IsEmpty() && length != 0) {
     const TPoint o = d.origin;
-    // The rows a line from yFrom to yTo covers: the end row is left out.
-    const std::int64_t top = (length > 0 ? std::int64_t{yFrom} : std::int64_t{yTo} + 1) + o.Y;
-    const std::int64_t bottom = (length > 0 ? std::int64_t{yTo} - 1 : std::int64_t{yFrom}) + o.Y;
-    const int firstRow = static_cast<int>(std::max<std::int64_t>(top, clip.Top));
-    const int lastRow = static_cast<int>(std::min<std::int64_t>(bottom, clip.Bottom - 1));
+    const LineCover rows = LineCoverOf(yFrom, yTo);
+    const int firstRow = static_cast<int>(std::max<std::int64_t>(rows.first + o.Y, clip.Top));
+    const int lastRow = static_cast<int>(std::min<std::int64_t>(rows.last + o.Y, clip.Bottom - 1));
     std::vector<int> columns;
     columns.reserve(xs.size());
     for (int x : xs) {
@@ -310,6 +308,30 @@ void TCanvas::SetPixel(int x, int y, TColor color) {
     if (Inside(clip, px, py)) {
       s->Set(static_cast<int>(px), static_cast<int>(py), ColorToRGB(color));
       if (recorder_ != nullptr) recorder_->Pixel({px, py}, ColorToRGB(color), clip);
+    }
+  }
+  AfterDrawing();
+}
+
+void TCanvas::SetPixelLayers(std::span<const PixelLayer> layers) {
+  BeforeDrawing();
+  const DeviceView d = Device();
+  if (Surface* s = d.surface) {
+    const TRect clip = EffectiveClipOf(d);
+    PaintPixelLayers(*s, clip, d.origin, layers);
+    if (recorder_ != nullptr && !clip.IsEmpty()) {
+      const TPoint o = d.origin;
+      for (const PixelLayer& layer : layers) {
+        const std::int64_t top = layer.top + o.Y, bottom = layer.bottom + o.Y;
+        if (layer.shape == PixelLayer::Shape::Span) {
+          recorder_->Fill({layer.left + o.X, top, layer.right + o.X, bottom}, layer.rgb, clip);
+          continue;
+        }
+        for (const int x : layer.columns) {
+          const std::int64_t sx = std::int64_t{x} + o.X;
+          recorder_->Fill({sx, top, sx + 1, bottom}, layer.rgb, clip);
+        }
+      }
     }
   }
   AfterDrawing();

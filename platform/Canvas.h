@@ -13,6 +13,7 @@
 
 #include "platform/Gdi.h"
 #include "platform/Graphics.h"
+#include "platform/PixelLayers.h"
 #include "platform/StateGeneration.h"
 #include "platform/Surface.h"
 
@@ -64,6 +65,9 @@ class TCanvas : public TPersistent {
   // no raster operation).
   TColor Pixel(int x, int y);
   void SetPixel(int x, int y, TColor color);
+  // Sets the layers' pixels plainly like SetPixel (clipped, no raster
+  // operation), a later layer over an earlier one, visiting each row once.
+  void SetPixelLayers(std::span<const PixelLayer> layers);
 
   // Copies the bitmap with its top-left corner at (x, y), honouring the copy
   // mode and the clip.

@@ -154,6 +154,23 @@ void Surface::Fill(std::uint32_t rgb) {
   undefined_ = false;
 }
 
+void Surface::FillAround(const TRect& hole, std::uint32_t rgb) {
+  const int left = std::clamp(hole.Left, 0, width_), right = std::clamp(hole.Right, 0, width_);
+  const int top = std::clamp(hole.Top, 0, height_), bottom = std::clamp(hole.Bottom, 0, height_);
+  if (left >= right || top >= bottom) {
+    Fill(rgb);
+    return;
+  }
+  const auto rowStart = [&](int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; };
+  // Whole rows above and below the hole are each one stretch of memory; so is
+  // the part right of the hole on one row together with the part left of it
+  // on the next.
+  std::fill(rowStart(0), rowStart(top) + left, rgb);
+  for (int y = top; y + 1 < bottom; ++y) std::fill(rowStart(y) + right, rowStart(y + 1) + left, rgb);
+  std::fill(rowStart(bottom - 1) + right, rowStart(height_), rgb);
+  undefined_ = false;
+}
+
 void Surface::ZeroStorage() const {
   std::fill(pixels_.begin(), pixels_.end(), 0u);
   undefined_ = false;

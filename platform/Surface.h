@@ -34,6 +34,10 @@ class Surface {
 
   // Whole-surface fill; the cheap path for a fresh surface.
   void Fill(std::uint32_t rgb);
+  // Fills every pixel outside hole and leaves the pixels inside as they are,
+  // in one pass. Storage taken from the pool holds an earlier surface's
+  // pixels there rather than zero: the caller paints the hole itself.
+  void FillAround(const TRect& hole, std::uint32_t rgb);
 
   // Pixel access. Row pointers are valid until the next Resize.
   std::uint32_t* Row(int y) {

@@ -26,7 +26,16 @@ struct GridDestination {
   std::optional<float> printerScale;
   bool monochrome;  // printer only: no fill, and every line stays black
   int minorWidth, majorWidth;
+  TRect fill;      // the plot area's fill
+  bool inOnePass;  // the image's plain one-pixel pen: fill and lines set as pixel layers
 };
+
+// The fill covers the axes' lengths, from the current division widths.
+TRect FillOf(const TAxis& xAxis, const TAxis& yAxis, int xorigin, int yend, std::optional<float> printerScale) {
+  const std::int64_t lx = std::int64_t{xAxis.NumberOfDivisions()} * xAxis.DivisionWidth();
+  const std::int64_t ly = std::int64_t{yAxis.NumberOfDivisions()} * yAxis.DivisionWidth();
+  return GridFillRect(xorigin, yend, lx, ly, printerScale);
+}
 
 // What the grid shows, from the graph's settings.
 struct GridLook {
@@ -43,13 +52,13 @@ GridLook LookOf(const TPelkgraph& g, double ln10) {
           g.PlotAreaColor(), g.MinorGridColor(), g.MajorGridColor(), ln10};
 }
 
-// One family of parallel grid lines: vertical lines at origin + t (stepping
-// right), or horizontal ones at origin - t (stepping up).
+// The positions of one family of parallel grid lines: vertical lines at
+// origin + t (stepping right), or horizontal ones at origin - t (stepping
+// up), each also left in the scratch field as it is placed.
 class LineFamily {
  public:
-  LineFamily(TCanvas& canvas, bool vertical, int origin, int crossFrom, int crossTo, int& scratch)
-      : canvas_(canvas), vertical_(vertical), origin_(origin), crossFrom_(crossFrom), crossTo_(crossTo),
-        scratch_(scratch) {
+  LineFamily(TCanvas& canvas, bool vertical, int origin, int& scratch)
+      : vertical_(vertical), origin_(origin), scratch_(scratch) {
     // Offsets whose line can reach the surface, a wide pen's half width
     // included; others set no pixel.
     const TCanvas::DeviceView device = canvas.Device();
@@ -70,32 +79,81 @@ class LineFamily {
   double Hi() const { return hi_; }
   bool Visible(std::int64_t t) const { return t >= lo_ && t <= hi_; }
 
-  // Vertical lines are gathered and drawn together, row by row, by Flush.
-  void Flush() {
-    canvas_.VerticalLines(columns_, crossFrom_, crossTo_);
-    columns_.clear();
-  }
-
   void Line(std::int64_t t) {
     if (!Visible(t)) return;
     const int at = ClampToInt(vertical_ ? std::int64_t{origin_} + t : std::int64_t{origin_} - t);
     scratch_ = at;
-    if (vertical_) {
-      columns_.push_back(at);
-    } else {
-      canvas_.MoveTo(crossFrom_, at);
-      canvas_.LineTo(crossTo_, at);
+    positions_.push_back(at);
+  }
+
+  std::vector<int> TakePositions() { return std::move(positions_); }
+
+ private:
+  bool vertical_;
+  int origin_;
+  int& scratch_;
+  double lo_ = 0, hi_ = -1;
+  std::vector<int> positions_;
+};
+
+// Draws the grid's fill and lines with the canvas's pen and brush as they
+// stand at each call: on a general canvas one drawing call after another;
+// on the image, whose pen is a one-pixel plain copy, as pixel layers set in
+// one pass over the rows at Finish (the same pixels, each row visited once).
+class GridPainter {
+ public:
+  GridPainter(TCanvas& canvas, bool layered) : canvas_(canvas), layered_(layered) {}
+
+  void Fill(const TRect& r) {
+    if (!layered_) {
+      canvas_.Rectangle(r.Left, r.Top, r.Right, r.Bottom);
+      return;
+    }
+    // Pen and brush have the fill's colour: the rectangle is one colour.
+    AddSpan(std::min(r.Top, r.Bottom), std::max(r.Top, r.Bottom), std::min(r.Left, r.Right),
+            std::max(r.Left, r.Right));
+  }
+
+  // Vertical lines from yFrom to yTo, yTo left out.
+  void Verticals(std::vector<int> xs, int yFrom, int yTo) {
+    if (!layered_) {
+      canvas_.VerticalLines(xs, yFrom, yTo);
+      return;
+    }
+    const LineCover rows = LineCoverOf(yFrom, yTo);
+    layers_.push_back({PixelLayer::Shape::Columns, PenRGB(), rows.first, rows.last + 1, 0, 0, {}});
+    columnSets_.push_back({layers_.size() - 1, std::move(xs)});
+  }
+
+  // Horizontal lines at each y from xFrom to xTo, xTo left out.
+  void Horizontals(std::span<const int> ys, int xFrom, int xTo) {
+    for (const int y : ys) {
+      if (!layered_) {
+        canvas_.MoveTo(xFrom, y);
+        canvas_.LineTo(xTo, y);
+        continue;
+      }
+      const LineCover columns = LineCoverOf(xFrom, xTo);
+      AddSpan(y, std::int64_t{y} + 1, columns.first, columns.last + 1);
     }
   }
 
+  void Finish() {
+    if (!layered_) return;
+    for (const auto& [layer, xs] : columnSets_) layers_[layer].columns = xs;
+    canvas_.SetPixelLayers(layers_);
+  }
+
  private:
+  std::uint32_t PenRGB() const { return ColorToRGB(canvas_.Pen().Color()); }
+  void AddSpan(std::int64_t top, std::int64_t bottom, std::int64_t left, std::int64_t right) {
+    layers_.push_back({PixelLayer::Shape::Span, PenRGB(), top, bottom, left, right, {}});
+  }
+
   TCanvas& canvas_;
-  bool vertical_;
-  int origin_;
-  int crossFrom_, crossTo_;
-  int& scratch_;
-  double lo_ = 0, hi_ = -1;
-  std::vector<int> columns_;
+  bool layered_;
+  std::vector<PixelLayer> layers_;
+  std::vector<std::pair<std::size_t, std::vector<int>>> columnSets_;  // a Columns layer's list
 };
 
 // Where the minor lines of an axis lie; screen offsets without a printer scale.
@@ -186,14 +244,12 @@ void DrawMajor(LineFamily& lines, const TAxis& axis, std::optional<float> printe
 void DrawGridOn(const GridDestination& d, const GridLook& look, int& drawX, int& drawY) {
   TCanvas& canvas = d.canvas;
   TPen& pen = canvas.Pen();
+  GridPainter painter(canvas, d.inOnePass);
   // 1. Fill; monochrome leaves the paper and draws in black.
   if (!d.monochrome) {
     pen.SetColor(look.plotAreaColor);
     canvas.Brush().SetColor(look.plotAreaColor);
-    const std::int64_t lx = std::int64_t{look.xAxis.NumberOfDivisions()} * look.xAxis.DivisionWidth();
-    const std::int64_t ly = std::int64_t{look.yAxis.NumberOfDivisions()} * look.yAxis.DivisionWidth();
-    const TRect fill = GridFillRect(d.xorigin, d.yend, lx, ly, d.printerScale);
-    canvas.Rectangle(fill.Left, fill.Top, fill.Right, fill.Bottom);
+    painter.Fill(d.fill);
   } else {
     pen.SetColor(clBlack);
     canvas.Brush().SetColor(clWhite);
@@ -208,29 +264,35 @@ void DrawGridOn(const GridDestination& d, const GridLook& look, int& drawX, int&
   // 2. Minor lines, and the top edge of the plot area in their colour.
   if (look.minorGrid) {
     groupPen(look.minorColor, d.minorWidth);
-    LineFamily vertical(canvas, true, d.xorigin, d.yorigin, SaturatingAdd(d.yend, -1), drawX);
+    LineFamily vertical(canvas, true, d.xorigin, drawX);
     DrawMinor(vertical, {look.xAxis, look.minorDivisions, d.printerScale, look.ln10});
-    vertical.Flush();
-    canvas.MoveTo(d.xorigin, d.yend);
-    canvas.LineTo(d.xend, d.yend);
-    LineFamily horizontal(canvas, false, d.yorigin, d.xorigin, d.xend, drawY);
+    painter.Verticals(vertical.TakePositions(), d.yorigin, SaturatingAdd(d.yend, -1));
+    const int topEdge[] = {d.yend};
+    painter.Horizontals(topEdge, d.xorigin, d.xend);
+    LineFamily horizontal(canvas, false, d.yorigin, drawY);
     DrawMinor(horizontal, {look.yAxis, look.minorDivisions, d.printerScale, look.ln10});
+    painter.Horizontals(horizontal.TakePositions(), d.xorigin, d.xend);
   }
   // 3. Major lines: vertical ones stop below Yend, horizontal ones include Xend.
   if (look.majorGrid) {
     groupPen(look.majorColor, d.majorWidth);
-    LineFamily vertical(canvas, true, d.xorigin, d.yorigin, d.yend, drawX);
+    LineFamily vertical(canvas, true, d.xorigin, drawX);
     DrawMajor(vertical, look.xAxis, d.printerScale);
-    vertical.Flush();
-    LineFamily horizontal(canvas, false, d.yorigin, d.xorigin, SaturatingAdd(d.xend, 1), drawY);
+    painter.Verticals(vertical.TakePositions(), d.yorigin, d.yend);
+    LineFamily horizontal(canvas, false, d.yorigin, drawY);
     DrawMajor(horizontal, look.yAxis, d.printerScale);
+    painter.Horizontals(horizontal.TakePositions(), d.xorigin, SaturatingAdd(d.xend, 1));
   }
+  painter.Finish();
 }
 
 }  // namespace
 
+TRect TPelkgraph::ImagePlotAreaFill() const { return FillOf(*FXAxis, *FYAxis, FXorigin, FYend, std::nullopt); }
+
 void TPelkgraph::DrawGrid() {
-  const GridDestination image{FBitmap->Canvas(), FXorigin, FYorigin, FXend, FYend, std::nullopt, false, 1, 1};
+  const GridDestination image{FBitmap->Canvas(), FXorigin, FYorigin, FXend, FYend, std::nullopt, false, 1, 1,
+                              ImagePlotAreaFill(), FFrameInOnePass};
   DrawGridOn(image, LookOf(*this, FLn10), FDrawX, FDrawY);
 }
 
@@ -243,7 +305,9 @@ void TPelkgraph::DrawPrinterGrid(float Scale) {
                              Scale,
                              FPrintMonoChrome,
                              AbsoluteValue(FPrinterMinorGridWidth),
-                             AbsoluteValue(FPrinterMajorGridWidth)};
+                             AbsoluteValue(FPrinterMajorGridWidth),
+                             FillOf(*FXAxis, *FYAxis, FPrinterXorigin, FPrinterYend, Scale),
+                             false};
   DrawGridOn(page, LookOf(*this, FLn10), FDrawX, FDrawY);
 }
 

@@ -28,7 +28,14 @@ void TPelkgraph::RenderFrame() {
   image.Pen().SetMode(pmCopy);
   image.Brush().SetColor(FColor);
   image.Pen().SetColor(FColor);
-  image.Rectangle(0, 0, width, height);
+  if (FFrameInOnePass) {
+    // The grid (step 9) sets every pixel of the plot area's fill plainly,
+    // over whatever steps 5 to 8 draw there, so the background leaves it out
+    // and each of those pixels is written once.
+    FBitmap->Pixels().FillAround(ImagePlotAreaFill(), ColorToRGB(FColor));
+  } else {
+    image.Rectangle(0, 0, width, height);
+  }
 
   // 5. Three-dimensional border.
   if (FBorder) {
@@ -68,15 +75,22 @@ void TPelkgraph::RenderFrame() {
   image.MoveTo(FXorigin, FYorigin);
 }
 
+// The whole image, whatever clip the plotting calls left selected into the
+// control's canvas: a paint starts from the control's default clip.
+void TPelkgraph::ShowImage() {
+  SelectClipRgn(Canvas().Context(), 0);
+  Canvas().Draw(0, 0, *FBitmap);
+}
+
 void TPelkgraph::Paint() {
   if (FRedrawFrame) RenderFrame();
-  Canvas().Draw(0, 0, *FBitmap);
+  ShowImage();
 }
 
 void TPelkgraph::Refresh() {
   FZoomBox->FErased = true;
   RenderFrame();
-  if (Visible()) Canvas().Draw(0, 0, *FBitmap);
+  if (Visible()) ShowImage();
 }
 
 }  // namespace pelk

@@ -10,6 +10,7 @@ struct TPelkgraphInternals {
   static bool RedrawFrame(const TPelkgraph& g) { return g.FRedrawFrame; }
   static bool Designing(const TPelkgraph& g) { return g.FDesigning; }
   static void Layout(TPelkgraph& g) { g.LayoutFrame(); }
+  static void SetFrameInOnePass(TPelkgraph& g, bool value) { g.FFrameInOnePass = value; }
   static void DrawPrinterGrid(TPelkgraph& g, float scale) { g.DrawPrinterGrid(scale); }
   static void SetPrinterPlotArea(TPelkgraph& g, int xorigin, int yorigin, int xend, int yend) {
     g.FPrinterXorigin = xorigin;

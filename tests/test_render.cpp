@@ -118,3 +118,42 @@ TEST(Render, RefreshWhileHidden) {
   EXPECT_EQ(f.ImagePixel(g.Xorigin() + 3, g.Yend() + 3), clYellow);  // rendered
   EXPECT_EQ(f.form.ClientSurface().Get(10 + 150, 10 + 150), before);  // not shown
 }
+
+// A plotted line leaves the plot-area clip selected into the control's
+// canvas; the next paint still shows the whole image, not only the plot area.
+TEST(Render, PaintAfterClippedPlottingShowsTheWholeImage) {
+  struct Case {
+    const char* name;
+    bool clipDataOffBeforeRefresh;  // else the form repaints the retained image
+  };
+  const Case cases[] = {{"form repaint", false}, {"Refresh with ClipData off", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    GraphFixture f(300, 300, 20, 30);
+    TPelkgraph& g = f.g();
+    g.Refresh();
+    g.MoveTo(0, 0);
+    g.LineTo(50, 50);
+    Surface& screen = f.form.ClientSurface();
+    screen.Fill(clFuchsia);
+    if (c.clipDataOffBeforeRefresh) {
+      g.SetClipData(false);
+      g.Refresh();
+    } else {
+      f.form.InvalidateAll();
+      f.form.ProcessMessages();
+    }
+    // Corners of the control and a point of the title band, all outside the plot area.
+    const TPoint outside[] = {{0, 0}, {g.Width() - 1, g.Height() - 1}, {g.Width() / 2, g.Yend() - 3}};
+    for (const TPoint p : outside) {
+      EXPECT_EQ(screen.Get(20 + p.X, 30 + p.Y), f.ImagePixel(p.X, p.Y)) << p.X << "," << p.Y;
+    }
+    // Lines drawn afterwards are clipped to the plot area again.
+    g.SetClipData(true);
+    g.SetPlotColor(clRed);
+    g.MoveTo(-20, 10);
+    g.LineTo(20, 10);
+    EXPECT_NE(screen.Get(20 + g.Xorigin() - 10, 30 + g.Yorigin() - 10), clRed);
+    EXPECT_EQ(screen.Get(20 + g.Xorigin() + 10, 30 + g.Yorigin() - 10), clRed);
+  }
+}
