@@ -1,0 +1,77 @@
+// A CSV file of x,y rows plotted, the axes fitted to the data.
+//
+//   plot_csv [DATA.csv [OUT.png]]   (no file: writes and plots cooling.csv)
+// The first line may be a header; every other line holds two numbers.
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <pelkgraph/pelkgraph.h>
+
+struct Point {
+  float x, y;
+};
+
+// A cup of coffee cooling in a 20-degree room, sampled every two minutes.
+void WriteSampleCsv(const std::string& path) {
+  std::ofstream out(path);
+  out << "minutes,celsius\n";
+  for (int m = 0; m <= 60; m += 2) out << m << ',' << 20.0 + 65.0 * std::exp(-m / 18.0) << '\n';
+  if (!out) throw std::runtime_error(path + ": cannot write");
+}
+
+std::vector<Point> ReadCsv(const std::string& path) {
+  std::ifstream in(path);
+  if (!in) throw std::runtime_error(path + ": cannot open");
+  std::vector<Point> points;
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    std::replace(line.begin(), line.end(), ',', ' ');
+    std::istringstream fields(line);
+    Point p{};
+    std::string rest;
+    if (fields >> p.x >> p.y && !(fields >> rest) && std::isfinite(p.x) && std::isfinite(p.y)) {
+      points.push_back(p);
+    } else if (number > 1 && line.find_first_not_of(" \t\r") != std::string::npos) {  // line 1 may be a header
+      throw std::runtime_error(path + ":" + std::to_string(number) + ": expected two numbers");
+    }
+  }
+  if (points.empty()) throw std::runtime_error(path + ": no data rows");
+  return points;
+}
+
+int main(int argc, char** argv) {
+  try {
+    std::string data = argc > 1 ? argv[1] : "cooling.csv";
+    const std::string out = argc > 2 ? argv[2] : "cooling.png";
+    if (argc < 2) WriteSampleCsv(data);
+    const std::vector<Point> points = ReadCsv(data);
+    const auto [minX, maxX] = std::minmax_element(points.begin(), points.end(),
+                                                  [](Point a, Point b) { return a.x < b.x; });
+    const auto [minY, maxY] = std::minmax_element(points.begin(), points.end(),
+                                                  [](Point a, Point b) { return a.y < b.y; });
+    pelk::TForm form;
+    form.SetClientSize(800, 600);
+    pelk::TPelkgraph graph(&form);
+    graph.SetTitle(data);
+    graph.SetSubtitle("");
+    graph.SetIdentification("");
+    graph.SetAxis(graph.XAxis(), 6, minX->x, maxX->x, true);  // nice steps covering the data
+    graph.SetAxis(graph.YAxis(), 5, minY->y, maxY->y, true);
+    graph.Refresh();
+    graph.SetPlotColor(pelk::clBlue);
+    graph.MoveScaledTo(points.front().x, points.front().y);
+    for (const Point& p : points) graph.LineScaledTo(p.x, p.y);
+    graph.SaveToFile(out);
+    std::cout << out << ": " << points.size() << " points\n";
+  } catch (const std::exception& e) {
+    std::cerr << "plot_csv: " << e.what() << '\n';
+    return 1;
+  }
+  return 0;
+}
