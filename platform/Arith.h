@@ -34,8 +34,4 @@ std::int64_t Round(double x);
 // range saturate.
 std::int64_t Trunc(double x);
 
-// Rounds like Round and stores into a 32-bit integer; false (out untouched)
-// when x is NaN, infinite or the result lies outside the 32-bit range.
-bool RoundToInt32(double x, std::int32_t& out);
-
 }  // namespace pelk
