@@ -9,3 +9,8 @@
 #include "platform/Screen.h"   // Screen(): the screen's pixels per inch
 #include "pelkgraph/version.h"  // pelk::kVersion
 // Form files (a graph's settings saved and loaded) join this list with their header.
+
+/// \namespace pelk
+/// Everything of Pelkgraph: the graph control TPelkgraph with its axes and
+/// zoom box, and the platform it draws on (forms, canvases, bitmaps, fonts,
+/// the screen and the printer).
