@@ -13,31 +13,32 @@
 
 #include <pelkgraph/pelkgraph.h>
 
-struct Point {
-  float x, y;
-};
+struct Point { float x, y; };
 
 // A cup of coffee cooling in a 20-degree room, sampled every two minutes.
 void WriteSampleCsv(const std::string& path) {
   std::ofstream out(path);
   out << "minutes,celsius\n";
   for (int m = 0; m <= 60; m += 2) out << m << ',' << 20.0 + 65.0 * std::exp(-m / 18.0) << '\n';
-  if (!out) throw std::runtime_error(path + ": cannot write");
 }
 
-std::vector<Point> ReadCsv(const std::string& path) {
+// Rows of x,y; a first line of other text names the axes.
+std::vector<Point> ReadCsv(const std::string& path, pelk::TPelkgraph& graph) {
   std::ifstream in(path);
   if (!in) throw std::runtime_error(path + ": cannot open");
   std::vector<Point> points;
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {
+    const std::size_t comma = line.find(',');
     std::replace(line.begin(), line.end(), ',', ' ');
     std::istringstream fields(line);
     Point p{};
-    std::string rest;
-    if (fields >> p.x >> p.y && !(fields >> rest) && std::isfinite(p.x) && std::isfinite(p.y)) {
+    if (fields >> p.x >> p.y && (fields >> std::ws).eof() && std::isfinite(p.x) && std::isfinite(p.y)) {
       points.push_back(p);
-    } else if (number > 1 && line.find_first_not_of(" \t\r") != std::string::npos) {  // line 1 may be a header
+    } else if (number == 1 && comma != std::string::npos) {  // a header
+      graph.XAxis().SetAxisLabel(line.substr(0, comma));
+      graph.YAxis().SetAxisLabel(line.substr(comma + 1, line.find_last_not_of(" \r") - comma));
+    } else if (line.find_first_not_of(" \t\r") != std::string::npos) {
       throw std::runtime_error(path + ":" + std::to_string(number) + ": expected two numbers");
     }
   }
@@ -47,17 +48,17 @@ std::vector<Point> ReadCsv(const std::string& path) {
 
 int main(int argc, char** argv) {
   try {
-    std::string data = argc > 1 ? argv[1] : "cooling.csv";
+    const std::string data = argc > 1 ? argv[1] : "cooling.csv";
     const std::string out = argc > 2 ? argv[2] : "cooling.png";
     if (argc < 2) WriteSampleCsv(data);
-    const std::vector<Point> points = ReadCsv(data);
+    pelk::TForm form;
+    form.SetClientSize(800, 600);
+    pelk::TPelkgraph graph(&form);
+    const std::vector<Point> points = ReadCsv(data, graph);
     const auto [minX, maxX] = std::minmax_element(points.begin(), points.end(),
                                                   [](Point a, Point b) { return a.x < b.x; });
     const auto [minY, maxY] = std::minmax_element(points.begin(), points.end(),
                                                   [](Point a, Point b) { return a.y < b.y; });
-    pelk::TForm form;
-    form.SetClientSize(800, 600);
-    pelk::TPelkgraph graph(&form);
     graph.SetTitle(data);
     graph.SetSubtitle("");
     graph.SetIdentification("");
