@@ -26,18 +26,22 @@ struct ProgramRun {
   std::string output;
 };
 
-// Runs the program in dir with the arguments (none of them quoted specially).
-ProgramRun RunIn(const fs::path& dir, const std::string& program, const std::vector<std::string>& arguments) {
+// Runs the program in dir with the arguments (none of them may hold a quote).
+// The helpers go unused in a build without the examples.
+[[maybe_unused]] ProgramRun RunIn(const fs::path& dir, const std::string& program,
+                                  const std::vector<std::string>& arguments) {
   std::string command = "cd '" + dir.string() + "' && '" + program + "'";
   for (const std::string& argument : arguments) command += " '" + argument + "'";
   const CommandResult result = RunCommand(command + " </dev/null");
   return {WIFEXITED(result.status) ? WEXITSTATUS(result.status) : -1, result.output};
 }
 
-void WriteText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+[[maybe_unused]] void WriteText(const std::string& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
 
 // Per column, the topmost row holding the colour (-1 where none does).
-std::vector<int> TopRowsOf(const Surface& image, std::uint32_t rgb) {
+[[maybe_unused]] std::vector<int> TopRowsOf(const Surface& image, std::uint32_t rgb) {
   std::vector<int> rows(static_cast<std::size_t>(image.Width()), -1);
   for (int x = 0; x < image.Width(); ++x)
     for (int y = image.Height() - 1; y >= 0; --y)
@@ -51,7 +55,7 @@ struct Trace {
   int firstRow = -1, lastRow = -1;        // the top rows at the two ends
 };
 
-Trace TraceOf(const Surface& image, std::uint32_t rgb) {
+[[maybe_unused]] Trace TraceOf(const Surface& image, std::uint32_t rgb) {
   const std::vector<int> rows = TopRowsOf(image, rgb);
   Trace t;
   for (int x = 0; x < static_cast<int>(rows.size()); ++x) {
