@@ -92,7 +92,7 @@ class TCanvas : public TPersistent {
   /// Cell height (ascent + descent) of the selected font.
   int TextHeight(std::string_view text);
 
-  /// Device-context state, reached through the functions of Gdi.h.
+  /// The clip in surface coordinates, or none (device-context state, also reached through Gdi.h).
   std::optional<TRect> ClipRegion() const { return clip_; }
   /// A clip in surface coordinates, or none; a change moves the drawing state
   /// generation.

@@ -19,8 +19,8 @@ enum TComponentStateFlag : std::uint8_t { csLoading, csReading, csWriting, csDes
 /// The states of a component.
 using TComponentState = TSet<TComponentStateFlag>;
 
-/// The owner does not free its components (C++ ownership stays with whoever
-/// made them); it only lists them, and they leave the list when destroyed.
+/// A component with an owner, a name, a tag and a state. The owner only lists its components (C++
+/// ownership stays with whoever made them); they leave the list when destroyed.
 class TComponent : public TPersistent {
  public:
   /// A component listed by owner (when not null).
