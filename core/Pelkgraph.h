@@ -23,158 +23,282 @@ enum class AnnotatedAxis;  // render/AnnotationPlacement.h
 struct PlotSession;        // the plotting calls' prepared state (plot/PlotSession.h)
 struct PenPosition;
 
+/// An X-Y line-graph control: a framed graph rendered into a retained image,
+/// data drawn with pen-style calls to the image, the screen and the printer,
+/// and a zoom box dragged with the mouse.
 class TPelkgraph : public TGraphicControl {
  public:
+  /// A graph with its default settings, 300 x 300 pixels, on owner's form when owner is one.
   explicit TPelkgraph(TComponent* owner);
   ~TPelkgraph() override;
 
   // ---- Text lines
+  /// The top text line ("Graph Title" at first); empty takes no room.
   const std::string& Title() const { return FTitle; }
+  /// Sets the title line; shown at the next render.
   void SetTitle(const std::string& value);
+  /// The text line below the title ("Graph Subtitle" at first).
   const std::string& Subtitle() const { return FSubtitle; }
+  /// Sets the subtitle line; shown at the next render.
   void SetSubtitle(const std::string& value);
+  /// The identification line just above the plot area ("Graph Identification" at first).
   const std::string& Id() const { return FId; }
+  /// Sets the identification line; shown at the next render.
   void SetIdentification(const std::string& value);
+  /// The title's font (Arial 10 pt bold), owned by the graph; changes apply at the next render.
   TFont& TitleFont() const { return *FTitleFont; }
+  /// Copies the attributes of value into the title's font.
   void SetTitleFont(const TFont& value);
+  /// The subtitle's font (Arial 9 pt bold), owned by the graph.
   TFont& SubtitleFont() const { return *FSubtitleFont; }
+  /// Copies the attributes of value into the subtitle's font.
   void SetSubtitleFont(const TFont& value);
+  /// The identification line's font (Arial 9 pt bold), owned by the graph.
   TFont& IdFont() const { return *FIdFont; }
+  /// Copies the attributes of value into the identification line's font.
   void SetIdentificationFont(const TFont& value);
+  /// Pixels between the title's baseline and the line below it.
   int TitleOffset() const { return FTitleOffset; }
+  /// Sets the title offset (stored as its absolute value).
   void SetTitleOffset(int value);
+  /// Pixels between the subtitle's baseline and the line below it.
   int SubtitleOffset() const { return FSubtitleOffset; }
+  /// Sets the subtitle offset (stored as its absolute value).
   void SetSubtitleOffset(int value);
+  /// Pixels between the identification line's baseline and the plot area.
   int IdOffset() const { return FIdOffset; }
+  /// Sets the identification offset (stored as its absolute value).
   void SetIdOffset(int value);
 
   // ---- Frame and layout
+  /// Whether each render resizes the control to fit its texts and axes (on at first).
   bool AutoSize() const { return FAutoSize; }
+  /// Turns the automatic sizing on or off.
   void SetAutoSize(bool value);
+  /// Pixels left free at the left and right edges when sizing automatically.
   int LRmargin() const { return FLRmargin; }
+  /// Sets the left and right margin (stored as its absolute value).
   void SetLRmargin(int value);
+  /// Pixels left free at the top and bottom edges when sizing automatically.
   int TBmargin() const { return FTBmargin; }
+  /// Sets the top and bottom margin (stored as its absolute value).
   void SetTBmargin(int value);
+  /// How a fixed-size control changes its division widths to fit (No at first).
   TStretchOption StretchAxes() const { return FStretchAxes; }
+  /// Sets how the division widths are stretched or shrunk to fit.
   void SetStretchAxes(TStretchOption value) { FStretchAxes = value; }
+  /// Whether the three-dimensional border is drawn round the control.
   bool Border() const { return FBorder; }
+  /// Turns the border on or off.
   void SetBorder(bool value);
+  /// The background colour of the control outside the plot area (clSilver at first).
   TColor Color() const { return FColor; }
+  /// Sets the background colour outside the plot area.
   void SetAreaBackGroundColor(TColor value);
+  /// The background colour of the plot area (clWhite at first).
   TColor PlotAreaColor() const { return FPlotAreaColor; }
+  /// Sets the plot area's background colour.
   void SetPlotBackGroundColor(TColor value);
+  /// The colour of the border's left and top edges.
   TColor HighlightColor() const { return FHighlightColor; }
+  /// Sets the colour of the border's left and top edges.
   void SetHighlightColor(TColor value);
+  /// The colour of the border's right and bottom edges.
   TColor ShadowColor() const { return FShadowColor; }
+  /// Sets the colour of the border's right and bottom edges.
   void SetShadowColor(TColor value);
 
   // ---- Axes and grids
+  /// The horizontal axis, owned by the graph.
   TAxis& XAxis() const { return *FXAxis; }
+  /// The vertical axis at the left, owned by the graph.
   TAxis& YAxis() const { return *FYAxis; }
+  /// The second vertical axis at the right (shown with SecondYaxis), owned by the graph.
   TAxis& YAxis2() const { return *FYAxis2; }
-  // Assigning another axis copies its settings into the owned one.
+  /// Assigning another axis copies its settings into the owned one.
   void SetXAxis(const TAxis& value);
+  /// Copies the settings of value into the Y axis.
   void SetYAxis(const TAxis& value);
+  /// Copies the settings of value into the second Y axis.
   void SetYAxis2(const TAxis& value);
+  /// Whether the second Y axis is annotated and drawn at the right of the plot area.
   bool SecondYaxis() const { return FSecondYaxis; }
+  /// Shows or hides the second Y axis.
   void SetSecondYaxis(bool value);
+  /// Whether the scaled plotting calls map Y values through the second Y axis (with SecondYaxis).
   bool UseSecondYAxis() const { return FUseSecondYAxis; }
+  /// Chooses the Y axis the scaled plotting calls use.
   void SetUseSecondYAxis(bool value);
+  /// Whether grid lines are drawn at every division.
   bool MajorGrid() const { return FMajorGrid; }
+  /// Turns the major grid on or off.
   void SetMajorGrid(bool value);
+  /// Whether finer grid lines are drawn between the divisions.
   bool MinorGrid() const { return FMinorGrid; }
+  /// Turns the minor grid on or off.
   void SetMinorGrid(bool value);
+  /// Parts each division is split into by the minor grid (4 at first).
   int MinorGridDivisions() const { return FMinorGridDivisions; }
+  /// Sets the minor grid's parts per division (stored as its absolute value).
   void SetMinorGridDivisions(int value);
+  /// The colour of the major grid and of the axis lines.
   TColor MajorGridColor() const { return FMajorGridColor; }
+  /// Sets the major grid's colour.
   void SetMajorGridColor(TColor value);
+  /// The colour of the minor grid.
   TColor MinorGridColor() const { return FMinorGridColor; }
+  /// Sets the minor grid's colour.
   void SetMinorGridColor(TColor value);
 
   // ---- Data pen and destinations
+  /// The colour of the data lines.
   TColor PenColor() const { return FPenColor; }
+  /// Sets the data pen's colour on the screen, the image and the printer (black there with PrintMonoChrome).
   void SetPlotColor(TColor value);
+  /// The width of the data lines on the screen, in pixels.
   int PenWidth() const { return FPenWidth; }
+  /// Sets the data pen's width on the screen and the image (stored as its absolute value).
   void SetPenWidth(int value);
+  /// The raster operation the data lines are drawn with (pmCopy at first).
   TPenMode PenMode() const { return FPenMode; }
+  /// Sets the data pen's raster operation.
   void SetPenMode(TPenMode value);
+  /// The dash style of the data lines (psSolid at first).
   TPenStyle PenStyle() const { return FPenStyle; }
+  /// Sets the data pen's dash style.
   void SetPenStyle(TPenStyle value);
+  /// Whether data lines include their end pixel (Graph) or leave it out (Windows).
   TLineMode LineMode() const { return FLineMode; }
+  /// Sets whether data lines include their end pixel.
   void SetLineMode(TLineMode value) { FLineMode = value; }
+  /// Whether data lines are clipped to the plot area (on at first).
   bool ClipData() const { return FClipData; }
+  /// Turns the clipping of data lines to the plot area on or off.
   void SetClipData(bool value);
+  /// Where the plotting calls draw: the screen, the printer, or both.
   TPlotDestination PlotDestination() const { return FPlotDestination; }
+  /// Sets where plotting draws, and ScreenEnabled and PrinterEnabled with it.
   void SetPlotDestination(TPlotDestination value);
+  /// Whether the plotting calls draw into the image and onto the control.
   bool ScreenEnabled() const { return FScreenEnabled; }
+  /// Turns drawing to the screen on or off without changing PlotDestination.
   void SetScreenEnabled(bool value) { FScreenEnabled = value; }
+  /// Whether the plotting calls draw on the printer's page.
   bool PrinterEnabled() const { return FPrinterEnabled; }
+  /// Turns drawing to the printer on or off without changing PlotDestination.
   void SetPrinterEnabled(bool value) { FPrinterEnabled = value; }
+  /// Whether printing uses black in place of the configured line colours.
   bool PrintMonoChrome() const { return FPrintMonoChrome; }
+  /// Turns black-only printing on or off.
   void SetPrintMonoChrome(bool value) { FPrintMonoChrome = value; }
+  /// The width of data lines on the printer, in printer pixels.
   int PrinterPenWidth() const { return FPrinterPenWidth; }
+  /// Sets the width of data lines on the printer.
   void SetPrinterPenWidth(int value) { FPrinterPenWidth = value; }
+  /// The pen width of the major grid and tick marks on the printer (3 at first).
   int PrinterMajorGridWidth() const { return FPrinterMajorGridWidth; }
+  /// Sets the printed major grid's pen width.
   void SetPrinterMajorGridWidth(int value) { FPrinterMajorGridWidth = value; }
+  /// The pen width of the minor grid on the printer (1 at first).
   int PrinterMinorGridWidth() const { return FPrinterMinorGridWidth; }
+  /// Sets the printed minor grid's pen width.
   void SetPrinterMinorGridWidth(int value) { FPrinterMinorGridWidth = value; }
+  /// The zoom box: its settings and the result of the last zoom.
   TZoomBox& ZoomBox() const { return *FZoomBox; }
-  // Assigning another zoom box copies its settings into the owned one.
+  /// Assigning another zoom box copies its settings into the owned one.
   void SetZoomBox(const TZoomBox& value);
 
   // ---- Read-only geometry and pen position
+  /// Control x of the plot origin, the lower-left corner of the plot area (from the last render).
   int Xorigin() const { return FXorigin; }
+  /// Control y of the plot origin, the lower-left corner of the plot area.
   int Yorigin() const { return FYorigin; }
+  /// Control x of the plot area's right edge.
   int Xend() const { return FXend; }
+  /// Control y of the plot area's top edge.
   int Yend() const { return FYend; }
+  /// The pen's x position on the control, in pixels.
   int XCanvas() const { return FXCanvas; }
+  /// The pen's y position on the control, in pixels.
   int YCanvas() const { return FYCanvas; }
+  /// The pen's x position relative to the plot origin, in pixels.
   int XGraph() const { return FXGraph; }
+  /// The pen's y position relative to the plot origin, in pixels counted upwards.
   int YGraph() const { return FYGraph; }
+  /// Page x of the printed plot origin (from the last PrintGrids).
   int PrinterXorigin() const { return FPrinterXorigin; }
+  /// Page y of the printed plot origin.
   int PrinterYorigin() const { return FPrinterYorigin; }
+  /// Page x of the printed plot area's right edge.
   int PrinterXend() const { return FPrinterXend; }
+  /// Page y of the printed plot area's top edge.
   int PrinterYend() const { return FPrinterYend; }
+  /// The pen's x position on the printer page.
   int PrinterXcanvas() const { return FPrinterXcanvas; }
+  /// The pen's y position on the printer page.
   int PrinterYcanvas() const { return FPrinterYcanvas; }
+  /// The pen's x position relative to the printed plot origin.
   int PrinterXGraph() const { return FPrinterXGraph; }
+  /// The pen's y position relative to the printed plot origin, counted upwards.
   int PrinterYGraph() const { return FPrinterYGraph; }
+  /// Page x of the printed graph's left edge.
   int PrinterLeft() const { return FPrinterLeft; }
+  /// Page y of the printed graph's top edge.
   int PrinterTop() const { return FPrinterTop; }
+  /// The control's width in inches at the screen's resolution (the natural printed width).
   float PrintedWidth() const { return FPrintedWidth; }
+  /// The control's height in inches at the screen's resolution.
   float PrintedHeight() const { return FPrintedHeight; }
+  /// The printer's resolution seen by the last PrintGrids.
   int PrinterPixelsPerInch() const { return FPrinterPixelsPerInch; }
+  /// Printer pixels per screen pixel of the printed graph.
   float PrinterScaleFactor() const { return FPrinterScaleFactor; }
-  // Points that could not be mapped (NaN, infinite, not positive on a
-  // logarithmic axis, beyond the pixel range) since the last render.
+  /// Points that could not be mapped (NaN, infinite, not positive on a
+  /// logarithmic axis, beyond the pixel range) since the last render.
   long long SkippedPoints() const { return FSkippedPoints; }
 
   // ---- Rendering
+  /// Renders the frame first while nothing has been drawn into the image since, then shows the image.
   void Paint() override;
+  /// Renders the frame anew at once and shows it; data plotted before is gone.
   void Refresh();
 
   // ---- Printing: the empty graph on the printer page at a place and width in
   // inches (0 or less: the natural size), and the printer clip lifted.
+  /// Draws the empty graph on the printer page at (PrintLeft, PrintTop) inches, PrintWidth inches wide
+  /// (0 or less: the natural size), and prepares the printer for the plotting calls.
   void PrintGrids(float PrintLeft, float PrintTop, float PrintWidth);
+  /// Lifts the printer's clip to the plot area, so the host can draw elsewhere on the page.
   void NoPrinterClipping();
 
   // ---- Image export
+  /// Writes the picture the control shows as PNG (a name ending in .png, any case) or BMP;
+  /// throws EFileError naming the file when it cannot be written.
   void SaveToFile(const std::string& fileName);
+  /// Makes the picture the control shows the retained image, so later paints keep it.
   void SaveCanvas();
 
   // ---- Plotting
+  /// Moves the pen to (X, Y) in plot pixels (from the plot origin, y upwards).
   void MoveTo(int X, int Y);
+  /// Draws a data line from the pen to (X, Y) in plot pixels.
   void LineTo(int X, int Y);
+  /// Moves the pen to the point of axis values (X, Y).
   void MoveScaledTo(float X, float Y);
+  /// Draws a data line from the pen to the point of axis values (X, Y).
   void LineScaledTo(float X, float Y);
-  // Runs of points for hosts with arrays: the same pixels, positions,
-  // SkippedPoints and flags as LineTo(p.X, p.Y) for each point in turn, and
-  // as LineScaledTo(xs[i], ys[i]) for each i in turn. Spans of different
-  // lengths are taken up to the shorter one; the rest of the longer one is
-  // not read. An empty run changes nothing.
+  /// Runs of points for hosts with arrays: the same pixels, positions,
+  /// SkippedPoints and flags as LineTo(p.X, p.Y) for each point in turn, and
+  /// as LineScaledTo(xs[i], ys[i]) for each i in turn. Spans of different
+  /// lengths are taken up to the shorter one; the rest of the longer one is
+  /// not read. An empty run changes nothing.
   void LineTo(std::span<const TPoint> points);
+  /// LineScaledTo(xs[i], ys[i]) for each i in turn, up to the shorter span.
   void LineScaledTo(std::span<const float> xs, std::span<const float> ys);
+  /// Sets the pixel under the pen to PenColor (the end pixel a Windows-mode line leaves out).
   void PlotLastPixel();
+  /// Fits one of the graph's axes to the range Value1 .. Value2 in nice steps (AutoScale),
+  /// or sets its origin and scale directly; shown at the next Refresh.
   void SetAxis(TAxis& Axis, int Divisions, float Value1, float Value2, bool AutoScale);
   // SetAxis calls that left the axis unchanged because their values could
   // not be fitted (NaN or infinite values, bounds <= 0 on a logarithmic axis,
@@ -183,14 +307,17 @@ class TPelkgraph : public TGraphicControl {
 
   // ---- Zoom box and value read-out (control coordinates)
   // The zoom drag; each then fires the host's event.
+  /// Starts a zoom drag when Shift equals the zoom box's trigger, then fires OnMouseDown.
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  /// Moves the zoom band while dragging, then fires OnMouseMove.
   void MouseMove(TShiftState Shift, int X, int Y) override;
+  /// Ends a zoom drag and stores the result in ZoomBox(), then fires OnMouseUp.
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  // Removes the band left by the last zoom, unless it is already gone.
+  /// Removes the band left by the last zoom, unless it is already gone.
   void EraseZoomBox();
-  // Axis values of a pixel (0, 0 outside the plot area) and its plot offset.
+  /// Axis values of a pixel (0, 0 outside the plot area) and its plot offset.
   void GetValues(int X, int Y, float& XValue, float& YValue, int& XOffset, int& YOffset);
-  // Whether the pixel lies in the plot area, its edges included.
+  /// Whether the pixel lies in the plot area, its edges included.
   bool CursorInPlotArea(int X, int Y) const;
 
   // ---- Form files: Title, Subtitle and Id, always written, read back
@@ -198,6 +325,7 @@ class TPelkgraph : public TGraphicControl {
   void DefineProperties(TFiler& Filer) override;
 
   // ---- Notifications
+  /// Called when a font or an axis of the graph changed: repaints while designing.
   void SubObjectChanged(TObject* Sender);
   const char* ClassName() const override { return "TPelkgraph"; }
 

@@ -5,10 +5,10 @@
 #include <cstdint>
 
 #include "core/Pelkgraph.h"
+#include "platform/Arith.h"
 #include "platform/Gdi.h"
 #include "plot/AxisScaleOf.h"
 #include "plot/Mapping.h"
-#include "render/LayoutMath.h"
 
 namespace pelk {
 

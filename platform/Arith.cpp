@@ -35,12 +35,4 @@ std::int64_t Round(double x) { return SaturatingToInt64(std::rint(x)); }
 
 std::int64_t Trunc(double x) { return SaturatingToInt64(std::trunc(x)); }
 
-bool RoundToInt32(double x, std::int32_t& out) {
-  if (!std::isfinite(x)) return false;
-  double r = std::rint(x);
-  if (r < -2147483648.0 || r > 2147483647.0) return false;
-  out = static_cast<std::int32_t>(r);
-  return true;
-}
-
 }  // namespace pelk

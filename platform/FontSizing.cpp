@@ -32,7 +32,7 @@ int ScaleUnits(int units, int emPixels, int unitsPerEm) {
   const std::int64_t product = static_cast<std::int64_t>(units) * emPixels;
   const std::int64_t half = unitsPerEm / 2;
   const std::int64_t q = product >= 0 ? (product + half) / unitsPerEm : -((-product + half) / unitsPerEm);
-  return static_cast<int>(std::clamp<std::int64_t>(q, INT32_MIN, INT32_MAX));
+  return ClampToInt(q);
 }
 
 int RescaleFontHeight(int height, int fromPixelsPerInch, int toPixelsPerInch) {

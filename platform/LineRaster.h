@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/IndexRange.h"
 #include "platform/RasterOps.h"
 #include "platform/Types.h"
 
@@ -50,13 +51,7 @@ struct Point64 {
 // Pixel i of the line.
 Point64 ThinLinePixel(const ThinLine& line, std::int64_t i);
 
-// Indices first .. last of the pixels inside clip (right and bottom
-// excluded); empty when first > last.
-struct IndexRange {
-  std::int64_t first = 0;
-  std::int64_t last = -1;
-  bool Empty() const { return first > last; }
-};
+// Indices of the pixels inside clip (right and bottom excluded).
 IndexRange VisibleRange(const ThinLine& line, const TRect& clip);
 
 // Incremental form of the minor-axis rule: from pixel i on, add `up` to

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <optional>
 
+#include "core/SetterRules.h"
+#include "platform/Arith.h"
 #include "plot/NiceScale.h"
 
 namespace pelk {
@@ -17,15 +18,10 @@ constexpr int kMaxOriginSteps = 1 << 16;
 // Logarithms beyond this cannot come from a float and a sane ln10.
 constexpr float kLogLimit = 1.0e6f;
 
-int SaturateToInt(std::int64_t v) {
-  return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
-                                                   std::numeric_limits<int>::max()));
-}
-
 // |divisions|, with INT_MIN taken as INT_MAX; 0 keeps the current count.
 int RequestedDivisions(const AxisFitRequest& r) {
   if (r.divisions == 0) return r.numberOfDivisions;
-  return SaturateToInt(std::abs(static_cast<std::int64_t>(r.divisions)));
+  return AbsoluteValue(r.divisions);
 }
 
 // Whole part of a float log10, rounded down (negative logarithms step one
@@ -58,9 +54,9 @@ std::vector<AxisAssignment> PlanLogAutoScale(const AxisFitRequest& r, double ln1
   if (!r.autoSize) {
     // The axis keeps its length: the old length shared by the new divisions.
     const std::int64_t length = static_cast<std::int64_t>(r.numberOfDivisions) * r.divisionWidth;
-    plan.push_back({AxisField::DivisionWidth, SaturateToInt(length / n)});
+    plan.push_back({AxisField::DivisionWidth, ClampToInt(length / n)});
   }
-  plan.push_back({AxisField::NumberOfDivisions, SaturateToInt(n)});
+  plan.push_back({AxisField::NumberOfDivisions, ClampToInt(n)});
   plan.push_back({AxisField::MinExponent, *e1});
   return plan;
 }

@@ -3,10 +3,10 @@
 // printer. A point that cannot be mapped is skipped and leaves a gap.
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <cstdint>
 
 #include "core/Pelkgraph.h"
+#include "platform/Arith.h"
 #include "platform/Printer.h"
 #include "plot/AxisScaleOf.h"
 #include "plot/PlotSession.h"
@@ -15,14 +15,12 @@ namespace pelk {
 
 namespace {
 
-bool FitsInt32(std::int64_t v) { return v >= INT32_MIN && v <= INT32_MAX; }
-
 // Places an offset from a plot origin; false when the canvas pixel leaves
 // the 32-bit range.
 bool PlaceFromOrigin(int xOrigin, int yOrigin, std::int64_t xGraph, std::int64_t yGraph, PenPosition& p) {
   const std::int64_t x = xOrigin + xGraph;
   const std::int64_t y = yOrigin - yGraph;
-  if (!FitsInt32(xGraph) || !FitsInt32(yGraph) || !FitsInt32(x) || !FitsInt32(y)) return false;
+  if (!FitsInt(xGraph) || !FitsInt(yGraph) || !FitsInt(x) || !FitsInt(y)) return false;
   p = {static_cast<int>(x), static_cast<int>(y), static_cast<int>(xGraph), static_cast<int>(yGraph)};
   return true;
 }

@@ -3,6 +3,7 @@
 // printer geometry, clip region and data pen for the drawing calls.
 #include "core/Pelkgraph.h"
 #include "core/SetterRules.h"
+#include "platform/Arith.h"
 #include "platform/Printer.h"
 #include "platform/Screen.h"
 #include "print/PrintLayout.h"

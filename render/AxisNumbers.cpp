@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
+#include "platform/Arith.h"
 #include "platform/FormatSettings.h"
 #include "render/NumberFormat.h"
 
@@ -13,10 +13,6 @@ namespace {
 
 // Exponents beyond this cannot come from a float and a sane ln10.
 constexpr double kLogLimit = 1.0e6;
-
-bool FitsInt(std::int64_t v) {
-  return v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max();
-}
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // Parts of the frame that the screen render and the printed frame draw
 // alike: the border's edges, the text lines and the axis lines.
 #include "core/Pelkgraph.h"
+#include "platform/Arith.h"
 #include "render/AxisLineColor.h"
 #include "render/LayoutMath.h"
 

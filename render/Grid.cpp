@@ -8,9 +8,9 @@
 
 #include "core/Pelkgraph.h"
 #include "core/SetterRules.h"
+#include "platform/Arith.h"
 #include "platform/Printer.h"
 #include "render/GridOffsets.h"
-#include "render/LayoutMath.h"
 #include "render/VisibleRange.h"
 
 namespace pelk {

@@ -4,7 +4,6 @@
 
 #include "platform/Arith.h"
 #include "platform/ExtendedArith.h"
-#include "render/LayoutMath.h"
 
 namespace pelk {
 

@@ -1,18 +1,9 @@
 #include "render/LayoutMath.h"
 
-#include <algorithm>
-#include <limits>
 
 #include "platform/Arith.h"
 
 namespace pelk {
-
-int ClampToInt(std::int64_t value) {
-  return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
-                                                    std::numeric_limits<int>::max()));
-}
-
-int SaturatingAdd(int a, int b) { return ClampToInt(std::int64_t{a} + b); }
 
 int ScaledDistance(std::int64_t v, float scale) {
   return ClampToInt(Round(static_cast<double>(v) * static_cast<double>(scale)));

@@ -8,11 +8,6 @@
 
 namespace pelk {
 
-// A 64-bit value brought into the 32-bit range (layouts of absurd sizes
-// saturate instead of wrapping).
-int ClampToInt(std::int64_t value);
-int SaturatingAdd(int a, int b);
-
 // R(v): a distance of v screen pixels on a destination of `scale` pixels per
 // screen pixel, rounded to the nearest integer (halves to even), saturated.
 int ScaledDistance(std::int64_t v, float scale);

@@ -1,6 +1,6 @@
 // Rendering of the frame into the retained image, and painting it.
 #include "core/Pelkgraph.h"
-#include "render/LayoutMath.h"
+#include "platform/Arith.h"
 
 namespace pelk {
 

@@ -5,13 +5,9 @@
 
 #include <cstdint>
 
-namespace pelk {
+#include "platform/IndexRange.h"
 
-struct IndexRange {
-  std::int64_t first = 0;
-  std::int64_t last = -1;  // inclusive; empty when last < first
-  bool Empty() const { return last < first; }
-};
+namespace pelk {
 
 // The indices i in 0..count whose positions origin + i * step (step >= 0)
 // come within margin of [lo, hi]. With a zero step every index shares one

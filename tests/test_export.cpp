@@ -1,9 +1,7 @@
 // SaveToFile and SaveCanvas: the picture shown on the control, written as PNG
 // or BMP by the file name, or kept as the retained picture.
 #include <gtest/gtest.h>
-#include <png.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,6 +12,7 @@
 #include <pelkgraph/pelkgraph.h>
 
 #include "GraphFixture.h"
+#include "PngReadBack.h"
 #include "TempDirTest.h"
 #include "render/ExportFormat.h"
 
@@ -42,24 +41,6 @@ Surface Shown(GraphFixture& f) {
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// A PNG file's pixels as 0x00BBGGRR; empty when libpng cannot read it.
-Surface ReadPng(const std::string& path) {
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return Surface();
-  image.format = PNG_FORMAT_RGB;
-  std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return Surface();
-  Surface pixels(static_cast<int>(image.width), static_cast<int>(image.height));
-  for (int y = 0; y < pixels.Height(); ++y)
-    for (int x = 0; x < pixels.Width(); ++x) {
-      const png_byte* p = &rgb[(static_cast<std::size_t>(y) * image.width + static_cast<std::size_t>(x)) * 3];
-      pixels.Set(x, y, static_cast<std::uint32_t>(p[0] | p[1] << 8 | p[2] << 16));
-    }
-  return pixels;
 }
 
 Surface ReadBmp(const std::string& path) {

@@ -12,3 +12,8 @@
 #include "platform/Printer.h"      // Printer(): print jobs and their pages
 #include "platform/Screen.h"       // Screen(): the screen's pixels per inch
 #include "pelkgraph/version.h"     // pelk::kVersion
+
+/// \namespace pelk
+/// Everything of Pelkgraph: the graph control TPelkgraph with its axes and
+/// zoom box, and the platform it draws on (forms, canvases, bitmaps, fonts,
+/// the screen and the printer).
