@@ -30,6 +30,7 @@ TEST(CliColumns, ChoosesXAndSeries) {
       {&named, "", {"2"}, {"2"}, 0, {1}, {1}, {0, 1}},
       {&named, "", {"3"}, {}, 0, {3}, {}, {0, 3}},  // the name "3" before the number 3
       {&named, "4", {"1"}, {}, 3, {0}, {}, {0, 3}},
+      {&named, "T", {"B"}, {"A"}, 0, {2}, {1}, {0, 1, 2}},  // names match ignoring case
       {&unnamed, "3", {}, {}, 2, {0, 1}, {}, {0, 1, 2}},
       {&unnamed, "", {}, {"2", "3"}, 0, {}, {1, 2}, {0, 1, 2}},
   };
@@ -41,7 +42,7 @@ TEST(CliColumns, ChoosesXAndSeries) {
     EXPECT_EQ(choice.y2, c.expectedY2);
     EXPECT_EQ(ColumnsUsed(choice), c.used);
   }
-  for (const char* missing : {"T", "0", "5", "-1", "1.0", ""}) {
+  for (const char* missing : {"tt", "0", "5", "-1", "1.0", ""}) {
     EXPECT_THROW(ChooseColumns(named, "t", {missing}, {}), ColumnError) << missing;
   }
   EXPECT_THROW(ChooseColumns(CsvLayout{',', {}, 1}, "", {}, {}), ColumnError);

@@ -1,16 +1,18 @@
 #include "common/CsvReader.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <limits>
+
+#include "common/IsoDate.h"
+#include "common/PlainDecimal.h"
+#include "common/PrintableText.h"
 
 namespace pelk::cli {
 
 namespace {
+
+constexpr std::size_t kReadSize = 1 << 20;
+constexpr double kSecondsPerDay = 86'400.0;
 
 bool IsBlankChar(char c, char separator) { return c == ' ' || (c == '\t' && separator != '\t'); }
 
@@ -20,133 +22,139 @@ std::string_view Trim(std::string_view text, char separator) {
   return text;
 }
 
-bool IsBlankLine(std::string_view line) {
-  return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
-}
-
-bool IsCommentLine(std::string_view line) {
+// Blank lines and '#' comment lines hold no data.
+bool HoldsNoData(std::string_view line) {
   const std::size_t first = line.find_first_not_of(" \t");
-  return first != std::string_view::npos && line[first] == '#';
+  return first == std::string_view::npos || line[first] == '#';
 }
 
-// Reads lines in blocks; a line longer than the limit is cut and flagged.
-class LineReader {
+// Splits the bytes into lines in place, a large block at a time; a line
+// longer than the limit is dropped and flagged.
+class LineSplitter {
  public:
-  explicit LineReader(std::istream& in) : buffer_(in.rdbuf()) {}
+  explicit LineSplitter(ByteSource& source) : source_(source), buffer_(kMaxCsvLineLength + kReadSize + 1) {}
 
   // The next line without its end (LF or CRLF); false at the end of input.
-  bool Next(std::string& line, bool& tooLong) {
-    line.clear();
-    tooLong = false;
-    bool any = false;
+  // The view holds until the next call.
+  bool Next(std::string_view& line, bool& tooLong) {
     while (true) {
-      if (pos_ == end_ && !Fill()) break;
-      any = true;
-      const char* start = block_.data() + pos_;
-      const void* newline = std::memchr(start, '\n', end_ - pos_);
-      const std::size_t length =
-          newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - start) : end_ - pos_;
-      Append(line, start, length, tooLong);
-      pos_ += length;
-      if (newline) {
-        ++pos_;
-        break;
+      const char* start = buffer_.data() + begin_;
+      const std::size_t available = end_ - begin_;
+      if (const void* newline = std::memchr(start, '\n', available)) {
+        const auto length = static_cast<std::size_t>(static_cast<const char*>(newline) - start);
+        begin_ += length + 1;
+        return Found(start, length, line, tooLong);
       }
+      if (available > kMaxCsvLineLength) {
+        DropRestOfLine();
+        line = {};
+        tooLong = true;
+        return true;
+      }
+      if (atEnd_) {
+        if (available == 0) return false;
+        begin_ = end_;
+        return Found(start, available, line, tooLong);
+      }
+      Refill();
     }
-    if (!any) return false;
-    if (!tooLong && !line.empty() && line.back() == '\r') line.pop_back();
-    return true;
   }
 
  private:
-  bool Fill() {
-    if (!buffer_) return false;
-    const std::streamsize got = buffer_->sgetn(block_.data(), static_cast<std::streamsize>(block_.size()));
-    pos_ = 0;
-    end_ = got > 0 ? static_cast<std::size_t>(got) : 0;
-    return end_ > 0;
+  static bool Found(const char* start, std::size_t length, std::string_view& line, bool& tooLong) {
+    tooLong = length > kMaxCsvLineLength;
+    if (tooLong) length = 0;
+    if (length > 0 && start[length - 1] == '\r') --length;
+    line = std::string_view(start, length);
+    return true;
   }
 
-  static void Append(std::string& line, const char* text, std::size_t length, bool& tooLong) {
-    const std::size_t room = kMaxCsvLineLength - std::min(line.size(), kMaxCsvLineLength);
-    if (length > room) tooLong = true;
-    line.append(text, std::min(length, room));
+  // Keeps the unfinished line at the front and reads after it.
+  void Refill() {
+    const std::size_t kept = end_ - begin_;
+    std::memmove(buffer_.data(), buffer_.data() + begin_, kept);
+    begin_ = 0;
+    end_ = kept;
+    const std::size_t got = source_.Read(buffer_.data() + end_, buffer_.size() - end_);
+    atEnd_ = got == 0;
+    end_ += got;
   }
 
-  std::streambuf* buffer_;
-  std::array<char, 1 << 16> block_{};
-  std::size_t pos_ = 0;
+  // Reads past the next newline, keeping what follows it.
+  void DropRestOfLine() {
+    begin_ = end_ = 0;
+    while (!atEnd_) {
+      const std::size_t got = source_.Read(buffer_.data(), buffer_.size());
+      atEnd_ = got == 0;
+      if (const void* newline = std::memchr(buffer_.data(), '\n', got)) {
+        begin_ = static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.data()) + 1;
+        end_ = got;
+        return;
+      }
+    }
+  }
+
+  ByteSource& source_;
+  std::vector<char> buffer_;
+  std::size_t begin_ = 0;
   std::size_t end_ = 0;
+  bool atEnd_ = false;
 };
 
-// A field as shown in a message: quoted, long ones shortened.
-std::string Shown(std::string_view field) {
-  constexpr std::size_t kShown = 32;
-  std::string text(field.substr(0, kShown));
-  if (field.size() > kShown) text += "...";
-  return '"' + text + '"';
-}
+bool IsValue(std::string_view field) { return ParseNumber(field) || ParseIsoDateTime(field); }
 
-// Index of the first field that is not a number, or fields.size().
-std::size_t FirstNonNumber(const std::vector<std::string>& fields, std::vector<double>& numbers) {
-  numbers.resize(fields.size());
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    const std::optional<double> number = ParseNumber(fields[i]);
-    if (!number) return i;
-    numbers[i] = *number;
-  }
-  return fields.size();
-}
-
-std::string NotANumberMessage(const std::vector<std::string>& fields, std::size_t index) {
+std::string FieldMessage(std::size_t index, std::string_view field, const char* expected) {
   const std::string which = "field " + std::to_string(index + 1);
-  if (fields[index].empty()) return which + " is empty";
-  return which + " is not a number: " + Shown(fields[index]);
+  if (field.empty()) return which + " is empty";
+  return which + " is not " + expected + ": " + QuotedExcerpt(field);
 }
 
 std::string FieldCountMessage(std::size_t expected, std::size_t found) {
   return "expected " + std::to_string(expected) + " fields, found " + std::to_string(found);
 }
 
-class TableReader {
+// Turns lines into rows of the chosen columns and passes them on in blocks.
+class RowReader {
  public:
-  explicit TableReader(const CsvReadOptions& options) : options_(options) {}
+  RowReader(const CsvReadOptions& options, const std::function<void(const CsvBlock&)>& onBlock)
+      : options_(options), onBlock_(onBlock) {}
 
   void Line(long long number, std::string_view line) {
-    if (IsBlankLine(line) || IsCommentLine(line)) return;
-    if (started_) {
-      DataLine(number, line);
-    } else {
+    if (HoldsNoData(line)) return;
+    if (!started_) {
       FirstLines(number, line);
+    } else if (!FastRow(line)) {
+      GeneralRow(number, line);
     }
   }
 
   void Bad(long long number, const std::string& what) {
     if (!options_.skipBad) throw CsvError(number, what);
-    ++table_.badRows;
+    ++summary_.badRows;
   }
 
-  CsvTable Take() { return std::move(table_); }
+  CsvSummary Finish() {
+    Flush();
+    return std::move(summary_);
+  }
 
  private:
+  enum class TimeKind { Undecided, Numbers, Dates };
+
   // Before the first data line: a header row, or the first data line itself,
   // which fixes the separator and the field count.
   void FirstLines(long long number, std::string_view line) {
     const char separator = DetectSeparator(line);
-    SplitFields(line, separator, fields_);
-    const std::size_t bad = FirstNonNumber(fields_, numbers_);
-    if (bad < fields_.size()) {
-      if (!header_) {
-        header_ = std::string(line);
-        headerLine_ = number;
-      } else {
-        Bad(number, NotANumberMessage(fields_, bad));
-      }
+    const std::vector<std::string_view>& fields = splitter_.Split(line, separator);
+    if (!header_ && !std::all_of(fields.begin(), fields.end(), IsValue)) {
+      header_ = std::string(line);
+      headerLine_ = number;
       return;
     }
-    CsvLayout layout{separator, {}, fields_.size()};
+    CsvLayout layout{separator, {}, fields.size()};
     if (header_) {
-      SplitFields(*header_, separator, layout.names);
+      const std::vector<std::string_view>& names = splitter_.Split(*header_, separator);
+      layout.names.assign(names.begin(), names.end());
       if (layout.names.size() != layout.fieldCount) {
         Bad(number, FieldCountMessage(layout.names.size(), layout.fieldCount) + " (the header on line " +
                         std::to_string(headerLine_) + " names " + std::to_string(layout.names.size()) + ")");
@@ -154,56 +162,140 @@ class TableReader {
       }
     }
     Start(std::move(layout));
-    Store();
+    GeneralRow(number, line);
   }
 
   void Start(CsvLayout layout) {
-    table_.layout = std::move(layout);
+    summary_.layout = std::move(layout);
+    const std::size_t fieldCount = summary_.layout.fieldCount;
+    CsvColumns chosen;
     if (options_.selectColumns) {
-      table_.columns = options_.selectColumns(table_.layout);
+      chosen = options_.selectColumns(summary_.layout);
     } else {
-      table_.columns.resize(table_.layout.fieldCount);
-      for (std::size_t i = 0; i < table_.columns.size(); ++i) table_.columns[i] = i;
+      for (std::size_t i = 0; i < fieldCount; ++i) chosen.columns.push_back(i);
     }
-    for (std::size_t column : table_.columns) {
-      if (column >= table_.layout.fieldCount) throw std::out_of_range("column index beyond the table");
+    const std::vector<std::size_t>& columns = chosen.columns;
+    if (!std::is_sorted(columns.begin(), columns.end()) ||
+        std::adjacent_find(columns.begin(), columns.end()) != columns.end() ||
+        (!columns.empty() && columns.back() >= fieldCount)) {
+      throw std::out_of_range("the columns to read must be ascending, distinct and in the table");
     }
-    table_.values.resize(table_.columns.size());
+    summary_.columns = columns;
+    timeColumn_ = chosen.timeColumn;
+    slotOfField_.assign(fieldCount, -1);
+    for (std::size_t k = 0; k < columns.size(); ++k) slotOfField_[columns[k]] = static_cast<int>(k);
+    block_.assign(columns.size(), std::vector<float>(kCsvBlockRows));
+    blockViews_.resize(columns.size());
     started_ = true;
   }
 
-  void DataLine(long long number, std::string_view line) {
-    SplitFields(line, table_.layout.separator, fields_);
-    if (fields_.size() != table_.layout.fieldCount) {
-      Bad(number, FieldCountMessage(table_.layout.fieldCount, fields_.size()));
-      return;
+  // The common row: plain decimals in the chosen fields, no quotes or blanks
+  // about the fields. False sends the line the general way, which decides.
+  bool FastRow(std::string_view line) {
+    if (timeKind_ == TimeKind::Dates) return false;
+    const char separator = summary_.layout.separator;
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    const std::size_t last = summary_.layout.fieldCount - 1;
+    for (std::size_t field = 0;; ++field) {
+      const int slot = slotOfField_[field];
+      if (slot >= 0) {
+        const std::optional<double> value = ScanPlainDecimal(p, end);
+        if (!value) return false;
+        block_[static_cast<std::size_t>(slot)][blockRows_] = static_cast<float>(*value);
+      } else {
+        if (p != end && (*p == '"' || *p == ' ' || *p == '\t')) return false;
+        const void* next = std::memchr(p, separator, static_cast<std::size_t>(end - p));
+        p = next ? static_cast<const char*>(next) : end;
+      }
+      if (field == last) break;
+      if (p == end || *p != separator) return false;
+      ++p;
     }
-    const std::size_t bad = FirstNonNumber(fields_, numbers_);
-    if (bad < fields_.size()) {
-      Bad(number, NotANumberMessage(fields_, bad));
-      return;
-    }
-    Store();
+    if (p != end) return false;
+    if (timeKind_ == TimeKind::Undecided && timeColumn_) timeKind_ = TimeKind::Numbers;
+    RowDone();
+    return true;
   }
 
-  // Stores the chosen columns of the numbers just parsed.
-  void Store() {
-    for (std::size_t k = 0; k < table_.columns.size(); ++k) {
-      table_.values[k].push_back(ToFloat(numbers_[table_.columns[k]]));
+  // Any row: split, checked field by field, with messages for what is wrong.
+  void GeneralRow(long long number, std::string_view line) {
+    const std::vector<std::string_view>& fields = splitter_.Split(line, summary_.layout.separator);
+    if (fields.size() != summary_.layout.fieldCount) {
+      Bad(number, FieldCountMessage(summary_.layout.fieldCount, fields.size()));
+      return;
     }
-    ++table_.rows;
-    if (options_.onProgress && options_.progressInterval > 0 && table_.rows % options_.progressInterval == 0) {
-      options_.onProgress(table_.rows);
+    std::optional<IsoDateTime> firstDate;
+    for (std::size_t k = 0; k < summary_.columns.size(); ++k) {
+      const std::size_t column = summary_.columns[k];
+      const std::string_view field = fields[column];
+      const bool mayBeDate = column == timeColumn_ && timeKind_ != TimeKind::Numbers;
+      std::optional<double> value = mayBeDate ? TimeValue(field, firstDate) : ParseNumber(field);
+      if (!value && mayBeDate && timeKind_ == TimeKind::Undecided) value = ParseNumber(field);
+      if (!value) {
+        const char* expected = !mayBeDate ? "a number" : timeKind_ == TimeKind::Dates ? "a date" : "a number or a date";
+        Bad(number, FieldMessage(column, field, expected));
+        return;
+      }
+      block_[k][blockRows_] = ToFloat(*value);
     }
+    if (timeColumn_ && timeKind_ == TimeKind::Undecided) DecideTimeKind(fields[*timeColumn_], firstDate);
+    RowDone();
+  }
+
+  // A date's distance from the column's first date; the first date itself
+  // (while undecided) is kept in firstDate.
+  std::optional<double> TimeValue(std::string_view field, std::optional<IsoDateTime>& firstDate) {
+    const std::optional<IsoDateTime> moment = ParseIsoDateTime(field);
+    if (!moment) return std::nullopt;
+    if (timeKind_ == TimeKind::Undecided) {
+      firstDate = moment;
+      return 0.0;
+    }
+    const double seconds = SecondsBetween(timeOrigin_, *moment);
+    return summary_.timeOrigin->seconds ? seconds : seconds / kSecondsPerDay;
+  }
+
+  // Settled by the first good row: dates when its time field held one.
+  void DecideTimeKind(std::string_view field, const std::optional<IsoDateTime>& firstDate) {
+    if (!firstDate) {
+      timeKind_ = TimeKind::Numbers;
+      return;
+    }
+    timeKind_ = TimeKind::Dates;
+    timeOrigin_ = *firstDate;
+    summary_.timeOrigin = CsvTimeOrigin{std::string(field), firstDate->hasTime};
+  }
+
+  void RowDone() {
+    ++summary_.rows;
+    if (++blockRows_ == kCsvBlockRows) Flush();
+    if (options_.onProgress && options_.progressInterval > 0 && summary_.rows % options_.progressInterval == 0) {
+      options_.onProgress(summary_.rows);
+    }
+  }
+
+  void Flush() {
+    if (blockRows_ == 0) return;
+    for (std::size_t k = 0; k < block_.size(); ++k) blockViews_[k] = std::span<const float>(block_[k].data(), blockRows_);
+    onBlock_(CsvBlock{blockViews_, blockRows_});
+    blockRows_ = 0;
   }
 
   const CsvReadOptions& options_;
-  CsvTable table_;
+  const std::function<void(const CsvBlock&)>& onBlock_;
+  CsvSummary summary_;
   bool started_ = false;
   std::optional<std::string> header_;
   long long headerLine_ = 0;
-  std::vector<std::string> fields_;
-  std::vector<double> numbers_;
+  FieldSplitter splitter_;
+  std::vector<int> slotOfField_;  // per field: its index among the columns read, or -1
+  std::optional<std::size_t> timeColumn_;
+  TimeKind timeKind_ = TimeKind::Undecided;
+  IsoDateTime timeOrigin_;
+  std::vector<std::vector<float>> block_;
+  std::vector<std::span<const float>> blockViews_;
+  std::size_t blockRows_ = 0;
 };
 
 }  // namespace
@@ -221,21 +313,23 @@ char DetectSeparator(std::string_view line) {
   return ',';
 }
 
-void SplitFields(std::string_view line, char separator, std::vector<std::string>& fields) {
-  std::size_t count = 0;
+const std::vector<std::string_view>& FieldSplitter::Split(std::string_view line, char separator) {
+  fields_.clear();
+  unquoted_.clear();
+  // Quoted fields are copied here; never longer than the line, so the views
+  // into it stay valid while it fills.
+  unquoted_.reserve(line.size());
   std::size_t i = 0;
   while (true) {
-    if (fields.size() <= count) fields.emplace_back();
-    std::string& field = fields[count++];
-    field.clear();
     while (i < line.size() && IsBlankChar(line[i], separator)) ++i;
     if (i < line.size() && line[i] == '"') {
       // Quoted: up to the closing quote; "" stands for one quote.
+      const std::size_t start = unquoted_.size();
       for (++i; i < line.size(); ++i) {
         if (line[i] != '"') {
-          field += line[i];
+          unquoted_ += line[i];
         } else if (i + 1 < line.size() && line[i + 1] == '"') {
-          field += '"';
+          unquoted_ += '"';
           ++i;
         } else {
           ++i;
@@ -243,64 +337,48 @@ void SplitFields(std::string_view line, char separator, std::vector<std::string>
         }
       }
       const std::size_t stop = std::min(line.find(separator, i), line.size());
-      field += Trim(line.substr(i, stop - i), separator);
+      unquoted_ += Trim(line.substr(i, stop - i), separator);
+      fields_.push_back(std::string_view(unquoted_).substr(start));
       i = stop;
     } else {
       const std::size_t stop = std::min(line.find(separator, i), line.size());
-      field = Trim(line.substr(i, stop - i), separator);
+      fields_.push_back(Trim(line.substr(i, stop - i), separator));
       i = stop;
     }
     if (i >= line.size()) break;
     ++i;  // past the separator
   }
-  fields.resize(count);
+  return fields_;
 }
 
-std::optional<double> ParseNumber(std::string_view field) {
-  while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) field.remove_prefix(1);
-  while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.remove_suffix(1);
-  if (field.empty()) return std::nullopt;
-  std::string_view digits = field;
-  if (digits.front() == '+') {
-    digits.remove_prefix(1);
-    if (digits.empty() || digits.front() == '-' || digits.front() == '+') return std::nullopt;
-  }
-  double value = 0.0;
-  const char* end = digits.data() + digits.size();
-  const auto [stop, error] = std::from_chars(digits.data(), end, value, std::chars_format::general);
-  if (stop != end) return std::nullopt;
-  if (error == std::errc::result_out_of_range) {
-    // strtod gives the saturated value (infinity, or zero for underflow).
-    const std::string copy(digits);
-    return std::strtod(copy.c_str(), nullptr);
-  }
-  if (error != std::errc{}) return std::nullopt;
-  return value;
-}
-
-float ToFloat(double value) {
-  constexpr double kMax = std::numeric_limits<float>::max();
-  if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
-  if (value > kMax) return std::numeric_limits<float>::infinity();
-  if (value < -kMax) return -std::numeric_limits<float>::infinity();
-  return static_cast<float>(value);
-}
-
-CsvTable ReadCsv(std::istream& in, const CsvReadOptions& options) {
-  TableReader reader(options);
-  LineReader lines(in);
-  std::string line;
+CsvSummary ReadCsvBlocks(ByteSource& source, const CsvReadOptions& options,
+                         const std::function<void(const CsvBlock&)>& onBlock) {
+  RowReader reader(options, onBlock);
+  LineSplitter lines(source);
+  std::string_view line;
   bool tooLong = false;
   for (long long number = 1; lines.Next(line, tooLong); ++number) {
-    std::string_view text = line;
-    if (number == 1 && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // UTF-8 byte order mark
+    if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);  // UTF-8 byte order mark
     if (tooLong) {
       reader.Bad(number, "line is longer than " + std::to_string(kMaxCsvLineLength) + " characters");
       continue;
     }
-    reader.Line(number, text);
+    reader.Line(number, line);
   }
-  return reader.Take();
+  return reader.Finish();
+}
+
+CsvTable ReadCsv(std::istream& in, const CsvReadOptions& options) {
+  CsvTable table;
+  StreamSource source(in);
+  const CsvSummary summary = ReadCsvBlocks(source, options, [&table](const CsvBlock& block) {
+    table.values.resize(block.values.size());
+    for (std::size_t k = 0; k < block.values.size(); ++k) {
+      table.values[k].insert(table.values[k].end(), block.values[k].begin(), block.values[k].end());
+    }
+  });
+  static_cast<CsvSummary&>(table) = summary;
+  return table;
 }
 
 }  // namespace pelk::cli

@@ -24,7 +24,7 @@ using Table = DataTable;
 
 std::optional<ValueRange> RangeOf(const Table& table, const std::vector<std::size_t>& columns, bool log) {
   std::optional<ValueRange> range;
-  for (std::size_t column : columns) range = CombinedRange(range, PlottableRange(table.Column(column), log));
+  for (std::size_t column : columns) range = CombinedRange(range, table.Range(column, log));
   return range;
 }
 
@@ -69,7 +69,7 @@ void ConfigureGraph(GraphPicture& picture, const PlotOptions& options, const Tab
   graph.SetTitle(options.title.value_or(std::filesystem::path(ShownName(options.input)).filename().string()));
   graph.SetSubtitle("");
   graph.SetIdentification("");
-  graph.XAxis().SetAxisLabel(AxisLabelOf(layout, {choice.x}));
+  graph.XAxis().SetAxisLabel(XAxisTitle(table));
   graph.YAxis().SetAxisLabel(AxisLabelOf(layout, choice.y));
   graph.XAxis().SetLog(options.logX);
   graph.YAxis().SetLog(options.logY);
@@ -92,16 +92,20 @@ void FitAxes(TPelkgraph& graph, const PlotOptions& options, const Table& table, 
 }
 
 void DrawTable(TPelkgraph& graph, const Table& table) {
-  const std::span<const float> x = table.Column(table.choice.x);
-  std::size_t series = 0;
-  for (std::size_t column : table.choice.y) DrawSeries(graph, x, table.Column(column), SeriesColor(series++), false);
-  for (std::size_t column : table.choice.y2) DrawSeries(graph, x, table.Column(column), SeriesColor(series++), true);
+  SeriesTraces traces;
+  std::vector<std::size_t> columns = table.choice.y;
+  columns.insert(columns.end(), table.choice.y2.begin(), table.choice.y2.end());
+  for (std::size_t i = 0; i < columns.size(); ++i) traces.Add(SeriesColor(i), i >= table.choice.y.size());
+  ForEachRowBlock(table, [&](const CsvBlock& block) {
+    const std::span<const float> x = table.Column(block, table.choice.x);
+    for (std::size_t i = 0; i < columns.size(); ++i) traces.Draw(graph, i, x, table.Column(block, columns[i]));
+  });
 }
 
 }  // namespace
 
 void RunPlot(const PlotOptions& options, const CommandStreams& streams) {
-  const Table table = ReadDataTable(options, streams.in, [&](long long rows) {
+  const Table table = ScanDataTable(options, streams.in, [&](long long rows) {
     streams.err << "pelkgraph: read " << rows << " rows" << std::endl;
   });
   GraphPicture picture(options.dpi);
