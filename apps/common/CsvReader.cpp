@@ -24,8 +24,9 @@ std::string_view Trim(std::string_view text, char separator) {
 
 // Blank lines and '#' comment lines hold no data.
 bool HoldsNoData(std::string_view line) {
-  const std::size_t first = line.find_first_not_of(" \t");
-  return first == std::string_view::npos || line[first] == '#';
+  std::size_t first = 0;
+  while (first < line.size() && (line[first] == ' ' || line[first] == '\t')) ++first;
+  return first == line.size() || line[first] == '#';
 }
 
 // Splits the bytes into lines in place, a large block at a time; a line
@@ -33,6 +34,13 @@ bool HoldsNoData(std::string_view line) {
 class LineSplitter {
  public:
   explicit LineSplitter(ByteSource& source) : source_(source), buffer_(kMaxCsvLineLength + kReadSize + 1) {}
+
+  // The lines read whole that Next has not given yet, each with its LF; the
+  // caller may take some with Consume instead of calling Next for them.
+  std::string_view CompleteLines() const {
+    return begin_ < complete_ ? std::string_view(buffer_.data() + begin_, complete_ - begin_) : std::string_view();
+  }
+  void Consume(std::size_t bytes) { begin_ += bytes; }
 
   // The next line without its end (LF or CRLF); false at the end of input.
   // The view holds until the next call.
@@ -78,17 +86,24 @@ class LineSplitter {
     const std::size_t got = source_.Read(buffer_.data() + end_, buffer_.size() - end_);
     atEnd_ = got == 0;
     end_ += got;
+    FindCompleteLines();
+  }
+
+  void FindCompleteLines() {
+    const void* last = ::memrchr(buffer_.data() + begin_, '\n', end_ - begin_);
+    complete_ = last ? static_cast<std::size_t>(static_cast<const char*>(last) - buffer_.data()) + 1 : 0;
   }
 
   // Reads past the next newline, keeping what follows it.
   void DropRestOfLine() {
-    begin_ = end_ = 0;
+    begin_ = end_ = complete_ = 0;
     while (!atEnd_) {
       const std::size_t got = source_.Read(buffer_.data(), buffer_.size());
       atEnd_ = got == 0;
       if (const void* newline = std::memchr(buffer_.data(), '\n', got)) {
         begin_ = static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.data()) + 1;
         end_ = got;
+        FindCompleteLines();
         return;
       }
     }
@@ -98,6 +113,7 @@ class LineSplitter {
   std::vector<char> buffer_;
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
+  std::size_t complete_ = 0;  // just past the last LF read
   bool atEnd_ = false;
 };
 
@@ -123,9 +139,19 @@ class RowReader {
     if (HoldsNoData(line)) return;
     if (!started_) {
       FirstLines(number, line);
-    } else if (!FastRow(line)) {
+    } else {
       GeneralRow(number, line);
     }
+  }
+
+  // Reads the leading rows of whole lines (each ending in LF) that take the
+  // fast way, counting their lines; gives the bytes read.
+  std::size_t FastRows(std::string_view lines, long long& number) {
+    if (!started_ || timeKind_ == TimeKind::Dates) return 0;
+    const char* p = lines.data();
+    const char* const end = p + lines.size();
+    while (p != end && FastRow(p, end)) ++number;
+    return static_cast<std::size_t>(p - lines.data());
   }
 
   void Bad(long long number, const std::string& what) {
@@ -182,37 +208,38 @@ class RowReader {
     }
     summary_.columns = columns;
     timeColumn_ = chosen.timeColumn;
-    slotOfField_.assign(fieldCount, -1);
-    for (std::size_t k = 0; k < columns.size(); ++k) slotOfField_[columns[k]] = static_cast<int>(k);
     block_.assign(columns.size(), std::vector<float>(kCsvBlockRows));
+    fieldColumn_.assign(fieldCount, nullptr);
+    for (std::size_t k = 0; k < columns.size(); ++k) fieldColumn_[columns[k]] = block_[k].data();
     blockViews_.resize(columns.size());
     started_ = true;
   }
 
-  // The common row: plain decimals in the chosen fields, no quotes or blanks
-  // about the fields. False sends the line the general way, which decides.
-  bool FastRow(std::string_view line) {
-    if (timeKind_ == TimeKind::Dates) return false;
+  // The common row: plain decimals in the chosen fields, no quotes, blanks
+  // or comment mark about the fields. Reads the line at p (which ends in LF
+  // before end) and moves p past it; false, leaving p, sends the line the
+  // general way, which decides.
+  bool FastRow(const char*& pos, const char* end) {
     const char separator = summary_.layout.separator;
-    const char* p = line.data();
-    const char* const end = p + line.size();
+    const char* p = pos;
+    if (*p == '#') return false;
     const std::size_t last = summary_.layout.fieldCount - 1;
     for (std::size_t field = 0;; ++field) {
-      const int slot = slotOfField_[field];
-      if (slot >= 0) {
+      if (float* column = fieldColumn_[field]) {
         const std::optional<double> value = ScanPlainDecimal(p, end);
         if (!value) return false;
-        block_[static_cast<std::size_t>(slot)][blockRows_] = static_cast<float>(*value);
+        column[blockRows_] = static_cast<float>(*value);
       } else {
-        if (p != end && (*p == '"' || *p == ' ' || *p == '\t')) return false;
-        const void* next = std::memchr(p, separator, static_cast<std::size_t>(end - p));
-        p = next ? static_cast<const char*>(next) : end;
+        if (*p == '"' || *p == ' ' || *p == '\t') return false;
+        while (*p != separator && *p != '\n') ++p;
       }
       if (field == last) break;
-      if (p == end || *p != separator) return false;
+      if (*p != separator) return false;
       ++p;
     }
-    if (p != end) return false;
+    if (*p == '\r') ++p;
+    if (*p != '\n' || static_cast<std::size_t>(p - pos) > kMaxCsvLineLength) return false;
+    pos = p + 1;
     if (timeKind_ == TimeKind::Undecided && timeColumn_) timeKind_ = TimeKind::Numbers;
     RowDone();
     return true;
@@ -289,7 +316,7 @@ class RowReader {
   std::optional<std::string> header_;
   long long headerLine_ = 0;
   FieldSplitter splitter_;
-  std::vector<int> slotOfField_;  // per field: its index among the columns read, or -1
+  std::vector<float*> fieldColumn_;  // per field: the block column it is read into, or null
   std::optional<std::size_t> timeColumn_;
   TimeKind timeKind_ = TimeKind::Undecided;
   IsoDateTime timeOrigin_;
@@ -357,7 +384,9 @@ CsvSummary ReadCsvBlocks(ByteSource& source, const CsvReadOptions& options,
   LineSplitter lines(source);
   std::string_view line;
   bool tooLong = false;
-  for (long long number = 1; lines.Next(line, tooLong); ++number) {
+  for (long long number = 1;; ++number) {
+    lines.Consume(reader.FastRows(lines.CompleteLines(), number));
+    if (!lines.Next(line, tooLong)) break;
     if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);  // UTF-8 byte order mark
     if (tooLong) {
       reader.Bad(number, "line is longer than " + std::to_string(kMaxCsvLineLength) + " characters");
