@@ -104,3 +104,29 @@ TEST(CliAxisRange, CoverageOfFittedAxes) {
     EXPECT_EQ(AxisCovers(c.axis, c.range), c.covered) << c.range.lo << ".." << c.range.hi;
   }
 }
+
+TEST(CliColumns, AColumnNotThereListsTheColumnsThereAre) {
+  std::vector<std::string> many;
+  for (int i = 1; i <= 25; ++i) many.push_back(std::string(1, 'c').append(std::to_string(i)));
+  struct Case {
+    CsvLayout layout;
+    std::string wanted;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{',', {"time", "volts"}, 2}, "amps", "no column 'amps' (the columns are 'time', 'volts')"},
+      {{',', {}, 3}, "amps", "no column 'amps' (the table has 3 unnamed columns; give a number from 1 to 3)"},
+      {{',', {"a\x1b[2Jb", "\xff"}, 2}, "z\x07", "no column 'z\\x07' (the columns are 'a\\x1B[2Jb', '\\xFF')"},
+      {{',', many, 25}, "c0", "no column 'c0' (the columns are 'c1', 'c2', 'c3', 'c4', 'c5', 'c6', 'c7', 'c8', "
+                               "'c9', 'c10', 'c11', 'c12', 'c13', 'c14', 'c15', 'c16', 'c17', 'c18', 'c19', 'c20' "
+                               "and 5 more)"},
+  };
+  for (const Case& c : cases) {
+    try {
+      ChooseColumns(c.layout, "", {c.wanted}, {});
+      ADD_FAILURE() << "no error for " << c.wanted;
+    } catch (const ColumnError& e) {
+      EXPECT_EQ(e.what(), c.message);
+    }
+  }
+}

@@ -52,11 +52,12 @@ DataTable ReadTable(const PlotOptions& options, std::istream& in,
   DataTable table;
   table.shownName = ShownName(options.input);
   table.skipBad = options.skipBad;
+  std::shared_ptr<const InputFile> file;
   std::unique_ptr<ByteSource> source;
   if (options.input == "-") {
     source = std::make_unique<StreamSource>(in);
   } else {
-    auto file = std::make_shared<const InputFile>(options.input);
+    file = std::make_shared<const InputFile>(options.input);
     source = std::make_unique<FileSource>(*file);
     if (!keepFileRows && file->Rereadable()) table.file = file;
   }
