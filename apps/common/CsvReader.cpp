@@ -133,7 +133,9 @@ std::string FieldCountMessage(std::size_t expected, std::size_t found) {
 class RowReader {
  public:
   RowReader(const CsvReadOptions& options, const std::function<void(const CsvBlock&)>& onBlock)
-      : options_(options), onBlock_(onBlock) {}
+      : options_(options),
+        onBlock_(onBlock),
+        rowsToProgress_(options.onProgress && options.progressInterval > 0 ? options.progressInterval : -1) {}
 
   void Line(long long number, std::string_view line) {
     if (HoldsNoData(line)) return;
@@ -297,8 +299,9 @@ class RowReader {
   void RowDone() {
     ++summary_.rows;
     if (++blockRows_ == kCsvBlockRows) Flush();
-    if (options_.onProgress && options_.progressInterval > 0 && summary_.rows % options_.progressInterval == 0) {
+    if (--rowsToProgress_ == 0) {
       options_.onProgress(summary_.rows);
+      rowsToProgress_ = options_.progressInterval;
     }
   }
 
@@ -323,6 +326,7 @@ class RowReader {
   std::vector<std::vector<float>> block_;
   std::vector<std::span<const float>> blockViews_;
   std::size_t blockRows_ = 0;
+  long long rowsToProgress_;  // counts down to the next progress report; never 0 without one
 };
 
 }  // namespace
