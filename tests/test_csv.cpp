@@ -315,3 +315,20 @@ TEST(CsvReader, MessagesShowHostileBytesEscaped) {
     }
   }
 }
+
+TEST(CsvReader, AWideTableIsReadInSmallerBlocks) {
+  // 400,000 columns: a block of 8192 rows would need 13 GB.
+  std::string line;
+  for (int i = 0; i < 400'000; ++i) line += i == 0 ? "7" : ",7";
+  const std::string text = line + "\n" + line + "\n" + line + "\n";
+  std::istringstream in(text);
+  StreamSource source(in);
+  std::size_t blocks = 0;
+  const CsvSummary summary = ReadCsvBlocks(source, {}, [&](const CsvBlock& block) {
+    ++blocks;
+    EXPECT_EQ(block.values.size(), 400'000u);
+    EXPECT_EQ(block.values.back().front(), 7.0f);
+  });
+  EXPECT_EQ(summary.rows, 3);
+  EXPECT_EQ(blocks, 2u);  // at most 2^20 values a block: two rows, then one
+}

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "common/IsoDate.h"
 #include "common/PlainDecimal.h"
@@ -33,12 +34,13 @@ bool HoldsNoData(std::string_view line) {
 // longer than the limit is dropped and flagged.
 class LineSplitter {
  public:
-  explicit LineSplitter(ByteSource& source) : source_(source), buffer_(kMaxCsvLineLength + kReadSize + 1) {}
+  explicit LineSplitter(ByteSource& source)
+      : source_(source), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
 
   // The lines read whole that Next has not given yet, each with its LF; the
   // caller may take some with Consume instead of calling Next for them.
   std::string_view CompleteLines() const {
-    return begin_ < complete_ ? std::string_view(buffer_.data() + begin_, complete_ - begin_) : std::string_view();
+    return begin_ < complete_ ? std::string_view(buffer_.get() + begin_, complete_ - begin_) : std::string_view();
   }
   void Consume(std::size_t bytes) { begin_ += bytes; }
 
@@ -46,7 +48,7 @@ class LineSplitter {
   // The view holds until the next call.
   bool Next(std::string_view& line, bool& tooLong) {
     while (true) {
-      const char* start = buffer_.data() + begin_;
+      const char* start = buffer_.get() + begin_;
       const std::size_t available = end_ - begin_;
       if (const void* newline = std::memchr(start, '\n', available)) {
         const auto length = static_cast<std::size_t>(static_cast<const char*>(newline) - start);
@@ -80,28 +82,28 @@ class LineSplitter {
   // Keeps the unfinished line at the front and reads after it.
   void Refill() {
     const std::size_t kept = end_ - begin_;
-    std::memmove(buffer_.data(), buffer_.data() + begin_, kept);
+    std::memmove(buffer_.get(), buffer_.get() + begin_, kept);
     begin_ = 0;
     end_ = kept;
-    const std::size_t got = source_.Read(buffer_.data() + end_, buffer_.size() - end_);
+    const std::size_t got = source_.Read(buffer_.get() + end_, kBufferSize - end_);
     atEnd_ = got == 0;
     end_ += got;
     FindCompleteLines();
   }
 
   void FindCompleteLines() {
-    const void* last = ::memrchr(buffer_.data() + begin_, '\n', end_ - begin_);
-    complete_ = last ? static_cast<std::size_t>(static_cast<const char*>(last) - buffer_.data()) + 1 : 0;
+    const void* last = ::memrchr(buffer_.get() + begin_, '\n', end_ - begin_);
+    complete_ = last ? static_cast<std::size_t>(static_cast<const char*>(last) - buffer_.get()) + 1 : 0;
   }
 
   // Reads past the next newline, keeping what follows it.
   void DropRestOfLine() {
     begin_ = end_ = complete_ = 0;
     while (!atEnd_) {
-      const std::size_t got = source_.Read(buffer_.data(), buffer_.size());
+      const std::size_t got = source_.Read(buffer_.get(), kBufferSize);
       atEnd_ = got == 0;
-      if (const void* newline = std::memchr(buffer_.data(), '\n', got)) {
-        begin_ = static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.data()) + 1;
+      if (const void* newline = std::memchr(buffer_.get(), '\n', got)) {
+        begin_ = static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.get()) + 1;
         end_ = got;
         FindCompleteLines();
         return;
@@ -109,8 +111,11 @@ class LineSplitter {
     }
   }
 
+  // Room for the longest line and a read after it.
+  static constexpr std::size_t kBufferSize = kMaxCsvLineLength + kReadSize + 1;
+
   ByteSource& source_;
-  std::vector<char> buffer_;
+  std::unique_ptr<char[]> buffer_;  // filled only by reads
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
   std::size_t complete_ = 0;  // just past the last LF read
@@ -210,7 +215,8 @@ class RowReader {
     }
     summary_.columns = columns;
     timeColumn_ = chosen.timeColumn;
-    block_.assign(columns.size(), std::vector<float>(kCsvBlockRows));
+    blockCapacity_ = CsvBlockRows(columns.size());
+    block_.assign(columns.size(), std::vector<float>(blockCapacity_));
     fieldColumn_.assign(fieldCount, nullptr);
     for (std::size_t k = 0; k < columns.size(); ++k) fieldColumn_[columns[k]] = block_[k].data();
     blockViews_.resize(columns.size());
@@ -298,7 +304,7 @@ class RowReader {
 
   void RowDone() {
     ++summary_.rows;
-    if (++blockRows_ == kCsvBlockRows) Flush();
+    if (++blockRows_ == blockCapacity_) Flush();
     if (--rowsToProgress_ == 0) {
       options_.onProgress(summary_.rows);
       rowsToProgress_ = options_.progressInterval;
@@ -326,6 +332,7 @@ class RowReader {
   std::vector<std::vector<float>> block_;
   std::vector<std::span<const float>> blockViews_;
   std::size_t blockRows_ = 0;
+  std::size_t blockCapacity_ = 0;
   long long rowsToProgress_;  // counts down to the next progress report; never 0 without one
 };
 

@@ -5,6 +5,7 @@
 // precision; the others may hold anything.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <istream>
@@ -82,8 +83,13 @@ struct CsvBlock {
   std::size_t rows = 0;
 };
 
-// At most this many rows are passed on in one block.
-inline constexpr std::size_t kCsvBlockRows = 8192;
+// The rows passed on in one block when that many columns are read: 8192,
+// fewer for wide tables, so that a block holds at most 2^20 values.
+constexpr std::size_t CsvBlockRows(std::size_t columns) {
+  constexpr std::size_t kRows = 8192;
+  constexpr std::size_t kValues = std::size_t{1} << 20;
+  return columns == 0 ? kRows : std::max<std::size_t>(1, std::min(kRows, kValues / columns));
+}
 
 // Lines longer than this are malformed (they would otherwise be held whole).
 inline constexpr std::size_t kMaxCsvLineLength = 1 << 20;

@@ -88,8 +88,9 @@ DataTable ReadTable(const PlotOptions& options, std::istream& in,
 void ReplayKeptRows(const CsvTable& csv, const std::function<void(const CsvBlock&)>& onBlock) {
   std::vector<std::span<const float>> views(csv.values.size());
   const auto rows = static_cast<std::size_t>(csv.rows);
-  for (std::size_t first = 0; first < rows; first += kCsvBlockRows) {
-    const std::size_t count = std::min(kCsvBlockRows, rows - first);
+  const std::size_t blockRows = CsvBlockRows(views.size());
+  for (std::size_t first = 0; first < rows; first += blockRows) {
+    const std::size_t count = std::min(blockRows, rows - first);
     for (std::size_t k = 0; k < views.size(); ++k) views[k] = std::span<const float>(csv.values[k]).subspan(first, count);
     onBlock(CsvBlock{views, count});
   }

@@ -55,7 +55,7 @@ DataTable ReadDataTable(const PlotOptions& options, std::istream& in,
 DataTable ScanDataTable(const PlotOptions& options, std::istream& in,
                         const std::function<void(long long rows)>& onProgress);
 
-// Passes every row in order, in blocks of kCsvBlockRows (the last may be
+// Passes every row in order, in blocks of CsvBlockRows (the last may be
 // shorter), from memory or from the file. Throws std::runtime_error when
 // the file no longer reads as it did.
 void ForEachRowBlock(const DataTable& table, const std::function<void(const CsvBlock&)>& onBlock);
