@@ -14,6 +14,9 @@ class ByteSource {
   // Fills up to size bytes; 0 only at the end. Throws std::runtime_error
   // when the bytes cannot be read.
   virtual std::size_t Read(char* into, std::size_t size) = 0;
+  // Whether the reader should take large reads from the start rather than
+  // grow its buffer from small ones (a file: the same memory for any size).
+  virtual bool LargeReads() const { return false; }
 };
 
 class StreamSource final : public ByteSource {
@@ -50,6 +53,7 @@ class FileSource final : public ByteSource {
  public:
   explicit FileSource(const InputFile& file) : file_(file) {}
   std::size_t Read(char* into, std::size_t size) override;
+  bool LargeReads() const override { return true; }
 
  private:
   const InputFile& file_;

@@ -31,11 +31,15 @@ bool HoldsNoData(std::string_view line) {
 }
 
 // Splits the bytes into lines in place, a large block at a time; a line
-// longer than the limit is dropped and flagged.
+// longer than the limit is dropped and flagged. Unless the source asks for
+// large reads, the buffer starts small and grows while reads fill it, so that
+// short inputs need little memory.
 class LineSplitter {
  public:
   explicit LineSplitter(ByteSource& source)
-      : source_(source), buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
+      : source_(source),
+        capacity_(source.LargeReads() ? kBufferSize : kInitialSize),
+        buffer_(std::make_unique_for_overwrite<char[]>(capacity_)) {}
 
   // The lines read whole that Next has not given yet, each with its LF; the
   // caller may take some with Consume instead of calling Next for them.
@@ -82,10 +86,19 @@ class LineSplitter {
   // Keeps the unfinished line at the front and reads after it.
   void Refill() {
     const std::size_t kept = end_ - begin_;
-    std::memmove(buffer_.get(), buffer_.get() + begin_, kept);
+    if ((lastReadFilled_ || kept > capacity_ / 2) && capacity_ < kBufferSize) {
+      capacity_ = std::min(kBufferSize, capacity_ * 2);
+      auto grown = std::make_unique_for_overwrite<char[]>(capacity_);
+      std::memcpy(grown.get(), buffer_.get() + begin_, kept);
+      buffer_ = std::move(grown);
+    } else {
+      std::memmove(buffer_.get(), buffer_.get() + begin_, kept);
+    }
     begin_ = 0;
     end_ = kept;
-    const std::size_t got = source_.Read(buffer_.get() + end_, kBufferSize - end_);
+    const std::size_t space = capacity_ - end_;
+    const std::size_t got = source_.Read(buffer_.get() + end_, space);
+    lastReadFilled_ = got == space;
     atEnd_ = got == 0;
     end_ += got;
     FindCompleteLines();
@@ -100,7 +113,7 @@ class LineSplitter {
   void DropRestOfLine() {
     begin_ = end_ = complete_ = 0;
     while (!atEnd_) {
-      const std::size_t got = source_.Read(buffer_.get(), kBufferSize);
+      const std::size_t got = source_.Read(buffer_.get(), capacity_);
       atEnd_ = got == 0;
       if (const void* newline = std::memchr(buffer_.get(), '\n', got)) {
         begin_ = static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.get()) + 1;
@@ -111,11 +124,14 @@ class LineSplitter {
     }
   }
 
-  // Room for the longest line and a read after it.
+  static constexpr std::size_t kInitialSize = 1 << 16;
+  // At most room for the longest line and a read after it.
   static constexpr std::size_t kBufferSize = kMaxCsvLineLength + kReadSize + 1;
 
   ByteSource& source_;
+  std::size_t capacity_;
   std::unique_ptr<char[]> buffer_;  // filled only by reads
+  bool lastReadFilled_ = false;
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
   std::size_t complete_ = 0;  // just past the last LF read
