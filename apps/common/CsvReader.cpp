@@ -232,9 +232,9 @@ class RowReader {
     summary_.columns = columns;
     timeColumn_ = chosen.timeColumn;
     blockCapacity_ = CsvBlockRows(columns.size());
-    block_.assign(columns.size(), std::vector<float>(blockCapacity_));
+    block_.resize(columns.size());
     fieldColumn_.assign(fieldCount, nullptr);
-    for (std::size_t k = 0; k < columns.size(); ++k) fieldColumn_[columns[k]] = block_[k].data();
+    GrowBlock();
     blockViews_.resize(columns.size());
     started_ = true;
   }
@@ -320,10 +320,24 @@ class RowReader {
 
   void RowDone() {
     ++summary_.rows;
-    if (++blockRows_ == blockCapacity_) Flush();
+    if (++blockRows_ == blockCapacity_) {
+      Flush();
+    } else if (blockRows_ == blockRoom_) {
+      GrowBlock();
+    }
     if (--rowsToProgress_ == 0) {
       options_.onProgress(summary_.rows);
       rowsToProgress_ = options_.progressInterval;
+    }
+  }
+
+  // Room for more rows in the block, up to its capacity: a short input does
+  // not pay for a whole block.
+  void GrowBlock() {
+    blockRoom_ = std::min(blockCapacity_, std::max<std::size_t>(64, 2 * blockRows_));
+    for (std::size_t k = 0; k < block_.size(); ++k) {
+      block_[k].resize(blockRoom_);
+      fieldColumn_[summary_.columns[k]] = block_[k].data();
     }
   }
 
@@ -348,7 +362,8 @@ class RowReader {
   std::vector<std::vector<float>> block_;
   std::vector<std::span<const float>> blockViews_;
   std::size_t blockRows_ = 0;
-  std::size_t blockCapacity_ = 0;
+  std::size_t blockCapacity_ = 0;  // rows of a full block
+  std::size_t blockRoom_ = 0;      // rows the block's columns hold now
   long long rowsToProgress_;  // counts down to the next progress report; never 0 without one
 };
 
