@@ -124,7 +124,7 @@ class LineSplitter {
     }
   }
 
-  static constexpr std::size_t kInitialSize = 1 << 16;
+  static constexpr std::size_t kInitialSize = 1 << 12;
   // At most room for the longest line and a read after it.
   static constexpr std::size_t kBufferSize = kMaxCsvLineLength + kReadSize + 1;
 
