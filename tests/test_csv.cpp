@@ -332,3 +332,12 @@ TEST(CsvReader, AWideTableIsReadInSmallerBlocks) {
   EXPECT_EQ(summary.rows, 3);
   EXPECT_EQ(blocks, 2u);  // at most 2^20 values a block: two rows, then one
 }
+
+TEST(CsvReader, BlankLinesAreNoRowsWhatEverIsRead) {
+  // One column that is not read: blank lines still hold no row.
+  for (const char* text : {"a\nx\n\nz\n", "a\r\nx\r\n\r\nz\r\n"}) {
+    CsvReadOptions options;
+    options.selectColumns = [](const CsvLayout&) { return std::vector<std::size_t>{}; };
+    EXPECT_EQ(Read(text, options).rows, 2) << text;
+  }
+}

@@ -246,7 +246,7 @@ class RowReader {
   bool FastRow(const char*& pos, const char* end) {
     const char separator = summary_.layout.separator;
     const char* p = pos;
-    if (*p == '#') return false;
+    if (*p == '#' || *p == '\r' || *p == '\n') return false;  // comments and blank lines
     const std::size_t last = summary_.layout.fieldCount - 1;
     for (std::size_t field = 0;; ++field) {
       if (float* column = fieldColumn_[field]) {
