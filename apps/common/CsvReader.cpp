@@ -12,7 +12,7 @@ namespace pelk::cli {
 
 namespace {
 
-constexpr std::size_t kReadSize = 1 << 20;
+constexpr std::size_t kReadSize = 1 << 17;
 constexpr double kSecondsPerDay = 86'400.0;
 
 bool IsBlankChar(char c, char separator) { return c == ' ' || (c == '\t' && separator != '\t'); }
