@@ -33,8 +33,12 @@ auto NamingTheFile(const std::string& shownName, Read read) {
 void AddRanges(std::vector<ColumnRanges>& ranges, const CsvBlock& block) {
   ranges.resize(block.values.size());
   for (std::size_t k = 0; k < block.values.size(); ++k) {
-    ranges[k].linear = CombinedRange(ranges[k].linear, PlottableRange(block.values[k], false));
-    ranges[k].positive = CombinedRange(ranges[k].positive, PlottableRange(block.values[k], true));
+    const std::optional<ValueRange> linear = PlottableRange(block.values[k], false);
+    // Without a value at or below zero the positive values are the finite ones.
+    const std::optional<ValueRange> positive =
+        !linear || linear->lo > 0.0f ? linear : PlottableRange(block.values[k], true);
+    ranges[k].linear = CombinedRange(ranges[k].linear, linear);
+    ranges[k].positive = CombinedRange(ranges[k].positive, positive);
   }
 }
 
