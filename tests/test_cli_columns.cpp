@@ -30,6 +30,7 @@ TEST(CliColumns, ChoosesXAndSeries) {
       {&named, "", {"2"}, {"2"}, 0, {1}, {1}, {0, 1}},
       {&named, "", {"3"}, {}, 0, {3}, {}, {0, 3}},  // the name "3" before the number 3
       {&named, "4", {"1"}, {}, 3, {0}, {}, {0, 3}},
+      {&named, "T", {"B"}, {"A"}, 0, {2}, {1}, {0, 1, 2}},  // names match ignoring case
       {&unnamed, "3", {}, {}, 2, {0, 1}, {}, {0, 1, 2}},
       {&unnamed, "", {}, {"2", "3"}, 0, {}, {1, 2}, {0, 1, 2}},
   };
@@ -41,7 +42,7 @@ TEST(CliColumns, ChoosesXAndSeries) {
     EXPECT_EQ(choice.y2, c.expectedY2);
     EXPECT_EQ(ColumnsUsed(choice), c.used);
   }
-  for (const char* missing : {"T", "0", "5", "-1", "1.0", ""}) {
+  for (const char* missing : {"tt", "0", "5", "-1", "1.0", ""}) {
     EXPECT_THROW(ChooseColumns(named, "t", {missing}, {}), ColumnError) << missing;
   }
   EXPECT_THROW(ChooseColumns(CsvLayout{',', {}, 1}, "", {}, {}), ColumnError);
@@ -101,5 +102,31 @@ TEST(CliAxisRange, CoverageOfFittedAxes) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(AxisCovers(c.axis, c.range), c.covered) << c.range.lo << ".." << c.range.hi;
+  }
+}
+
+TEST(CliColumns, AColumnNotThereListsTheColumnsThereAre) {
+  std::vector<std::string> many;
+  for (int i = 1; i <= 25; ++i) many.push_back(std::string(1, 'c').append(std::to_string(i)));
+  struct Case {
+    CsvLayout layout;
+    std::string wanted;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{',', {"time", "volts"}, 2}, "amps", "no column 'amps' (the columns are 'time', 'volts')"},
+      {{',', {}, 3}, "amps", "no column 'amps' (the table has 3 unnamed columns; give a number from 1 to 3)"},
+      {{',', {"a\x1b[2Jb", "\xff"}, 2}, "z\x07", "no column 'z\\x07' (the columns are 'a\\x1B[2Jb', '\\xFF')"},
+      {{',', many, 25}, "c0", "no column 'c0' (the columns are 'c1', 'c2', 'c3', 'c4', 'c5', 'c6', 'c7', 'c8', "
+                               "'c9', 'c10', 'c11', 'c12', 'c13', 'c14', 'c15', 'c16', 'c17', 'c18', 'c19', 'c20' "
+                               "and 5 more)"},
+  };
+  for (const Case& c : cases) {
+    try {
+      ChooseColumns(c.layout, "", {c.wanted}, {});
+      ADD_FAILURE() << "no error for " << c.wanted;
+    } catch (const ColumnError& e) {
+      EXPECT_EQ(e.what(), c.message);
+    }
   }
 }

@@ -177,10 +177,10 @@ TEST(CsvFields, SeparatorSplittingAndNumbers) {
       {"\"x\" tail,y", ',', {"xtail", "y"}},
       {"\"open,end", ',', {"open,end"}},
   };
-  std::vector<std::string> fields{"reused", "strings", "here", "and", "more"};
+  FieldSplitter splitter;
   for (const Split& s : splits) {
-    SplitFields(s.line, s.separator, fields);
-    EXPECT_EQ(fields, s.fields) << s.line;
+    const std::vector<std::string_view>& fields = splitter.Split(s.line, s.separator);
+    EXPECT_EQ(std::vector<std::string>(fields.begin(), fields.end()), s.fields) << s.line;
   }
 
   struct Number {
@@ -195,4 +195,149 @@ TEST(CsvFields, SeparatorSplittingAndNumbers) {
   EXPECT_EQ(ToFloat(1e39), kInf);
   EXPECT_EQ(ToFloat(-1e39), -kInf);
   EXPECT_EQ(ToFloat(0.25), 0.25f);
+}
+
+TEST(CsvReader, TimeColumnOfDatesCountsFromItsFirstValue) {
+  struct Case {
+    std::string text;
+    std::optional<CsvTimeOrigin> origin;
+    std::vector<float> x;
+  };
+  const Case cases[] = {
+      {"day,v\n2024-03-01,1\n2024-03-02,2\n2024-02-28,3\n", CsvTimeOrigin{"2024-03-01", false}, {0, 1, -2}},
+      {"2024-03-01T12:00,1\n2024-03-01T12:01:30.5Z,2\n2024-03-02,3\n",
+       CsvTimeOrigin{"2024-03-01T12:00", true},
+       {0, 90.5f, 43'200}},
+      {"t,v\n\"2024-01-01\",1\n2024-01-01T06:00,2\n", CsvTimeOrigin{"2024-01-01", false}, {0, 0.25f}},
+      {"t,v\n5,1\n7,2\n", std::nullopt, {5, 7}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    CsvReadOptions options;
+    options.selectColumns = [](const CsvLayout&) { return CsvColumns({0, 1}, 0); };
+    const CsvTable table = Read(c.text, options);
+    EXPECT_EQ(table.timeOrigin, c.origin);
+    EXPECT_EQ(table.values.at(0), c.x);
+  }
+  // Once the column holds dates (or numbers) it holds only those; columns
+  // that may not hold dates refuse them.
+  const struct {
+    std::string text;
+    CsvColumns columns;
+    std::string message;
+  } refusals[] = {
+      {"2024-03-01,1\n7,2\n", CsvColumns({0, 1}, 0), "line 2: field 1 is not a date: \"7\""},
+      {"7,1\n2024-03-01,2\n", CsvColumns({0, 1}, 0), "line 2: field 1 is not a number: \"2024-03-01\""},
+      {"t,v\nnoon,1\n", CsvColumns({0, 1}, 0), "line 2: field 1 is not a number or a date: \"noon\""},
+      {"1,2024-03-01\n", CsvColumns({0, 1}, 0), "line 1: field 2 is not a number: \"2024-03-01\""},
+  };
+  for (const auto& r : refusals) {
+    CsvReadOptions options;
+    options.selectColumns = [&](const CsvLayout&) { return r.columns; };
+    try {
+      Read(r.text, options);
+      ADD_FAILURE() << "no error for " << r.text;
+    } catch (const CsvError& e) {
+      EXPECT_EQ("line " + std::to_string(e.Line()) + ": " + e.what(), r.message);
+    }
+  }
+}
+
+TEST(CsvReader, ColumnsNotReadMayHoldAnything) {
+  const std::string text =
+      "when,label,a,b\n"
+      "2024-03-01,\"x, y\",1,2\n"
+      "2024-03-02,# not a comment,3,4\n"
+      "yesterday,,5,6\n"
+      "\x1b[2J,\"\"\"quoted\"\"\",7,8\n";
+  CsvReadOptions options;
+  options.selectColumns = [](const CsvLayout& layout) {
+    EXPECT_EQ(layout.names, (std::vector<std::string>{"when", "label", "a", "b"}));
+    return std::vector<std::size_t>{2, 3};
+  };
+  const CsvTable table = Read(text, options);
+  EXPECT_EQ(table.values, (std::vector<std::vector<float>>{{1, 3, 5, 7}, {2, 4, 6, 8}}));
+  EXPECT_EQ(table.badRows, 0);
+}
+
+TEST(CsvReader, EveryWayOfWritingARowReadsTheSame) {
+  // Rows the fast way takes and rows only the general way reads, mixed, so
+  // that each gives the other's values.
+  const std::string rows[] = {
+      "1.5,-2", " 1.5 , -2 ", "\"1.5\",\"-2\"", "15e-1,-2.0", "+1.5,-2.", "1.50000000000000000000,-2", "1.5,-2\r",
+  };
+  std::string text = "x,y\n";
+  for (const std::string& row : rows) text += row + "\n";
+  const CsvTable table = Read(text);
+  EXPECT_EQ(table.values.at(0), std::vector<float>(std::size(rows), 1.5f));
+  EXPECT_EQ(table.values.at(1), std::vector<float>(std::size(rows), -2.0f));
+
+  // Many rows: lines straddle the reader's blocks; every value arrives in
+  // order and the line numbers stay right.
+  std::string many;
+  const int count = 300'000;
+  for (int i = 0; i < count; ++i) many += std::to_string(i) + (i % 1000 == 0 ? " ," : ",") + std::to_string(i % 7) + ".5\n";
+  many += "oops,1\n";
+  CsvReadOptions skip;
+  skip.skipBad = true;
+  const CsvTable big = Read(many, skip);
+  ASSERT_EQ(big.rows, count);
+  EXPECT_EQ(big.badRows, 1);
+  for (int i = 0; i < count; ++i) {
+    if (big.values[0][i] != static_cast<float>(i) || big.values[1][i] != static_cast<float>(i % 7) + 0.5f) {
+      FAIL() << "row " << i << " reads " << big.values[0][i] << ", " << big.values[1][i];
+    }
+  }
+  try {
+    Read(many);
+    ADD_FAILURE() << "no error";
+  } catch (const CsvError& e) {
+    EXPECT_EQ(e.Line(), count + 1);
+  }
+}
+
+TEST(CsvReader, MessagesShowHostileBytesEscaped) {
+  const struct {
+    std::string text;
+    std::string message;
+  } cases[] = {
+      {"1,2\n3,\x1b]0;owned\x07\n", "field 2 is not a number: \"\\x1B]0;owned\\x07\""},
+      {"1,2\n3,\xff\xfe\n", "field 2 is not a number: \"\\xFF\\xFE\""},
+      {"1,2\n3,caf\xc3\xa9\n", "field 2 is not a number: \"caf\xc3\xa9\""},
+      {"1,2\n3," + std::string(40, 'z') + "\n", "field 2 is not a number: \"" + std::string(32, 'z') + "...\""},
+  };
+  for (const auto& c : cases) {
+    try {
+      Read(c.text);
+      ADD_FAILURE() << "no error";
+    } catch (const CsvError& e) {
+      EXPECT_EQ(e.what(), c.message);
+    }
+  }
+}
+
+TEST(CsvReader, AWideTableIsReadInSmallerBlocks) {
+  // 400,000 columns: a block of 8192 rows would need 13 GB.
+  std::string line;
+  for (int i = 0; i < 400'000; ++i) line += i == 0 ? "7" : ",7";
+  const std::string text = line + "\n" + line + "\n" + line + "\n";
+  std::istringstream in(text);
+  StreamSource source(in);
+  std::size_t blocks = 0;
+  const CsvSummary summary = ReadCsvBlocks(source, {}, [&](const CsvBlock& block) {
+    ++blocks;
+    EXPECT_EQ(block.values.size(), 400'000u);
+    EXPECT_EQ(block.values.back().front(), 7.0f);
+  });
+  EXPECT_EQ(summary.rows, 3);
+  EXPECT_EQ(blocks, 2u);  // at most 2^20 values a block: two rows, then one
+}
+
+TEST(CsvReader, BlankLinesAreNoRowsWhatEverIsRead) {
+  // One column that is not read: blank lines still hold no row.
+  for (const char* text : {"a\nx\n\nz\n", "a\r\nx\r\n\r\nz\r\n"}) {
+    CsvReadOptions options;
+    options.selectColumns = [](const CsvLayout&) { return std::vector<std::size_t>{}; };
+    EXPECT_EQ(Read(text, options).rows, 2) << text;
+  }
 }

@@ -1,22 +1,37 @@
 #include "common/AxisRange.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 
 namespace pelk::cli {
 
 std::optional<ValueRange> PlottableRange(std::span<const float> values, bool log) {
-  std::optional<ValueRange> range;
-  for (float v : values) {
-    if (!std::isfinite(v) || (log && !(v > 0.0f))) continue;
-    if (!range) {
-      range = ValueRange{v, v};
-    } else {
-      range->lo = std::min(range->lo, v);
-      range->hi = std::max(range->hi, v);
-    }
+  constexpr float kInfinity = std::numeric_limits<float>::infinity();
+  // Plottable values lie strictly between the bounds (NaN fails both tests).
+  // Kept in lanes without branches, so that the loop runs in vector registers.
+  const float above = log ? 0.0f : -kInfinity;
+  constexpr std::size_t kLanes = 8;
+  std::array<float, kLanes> lo, hi;
+  lo.fill(kInfinity);
+  hi.fill(-kInfinity);
+  const auto take = [&](std::size_t lane, float v) {
+    const bool plottable = v > above && v < kInfinity;
+    const float low = plottable ? v : kInfinity;
+    const float high = plottable ? v : -kInfinity;
+    lo[lane] = low < lo[lane] ? low : lo[lane];
+    hi[lane] = high > hi[lane] ? high : hi[lane];
+  };
+  std::size_t i = 0;
+  for (; i + kLanes <= values.size(); i += kLanes) {
+    for (std::size_t lane = 0; lane < kLanes; ++lane) take(lane, values[i + lane]);
   }
-  return range;
+  for (; i < values.size(); ++i) take(0, values[i]);
+  const float least = *std::min_element(lo.begin(), lo.end());
+  const float greatest = *std::max_element(hi.begin(), hi.end());
+  if (least > greatest) return std::nullopt;
+  return ValueRange{least, greatest};
 }
 
 std::optional<ValueRange> CombinedRange(std::optional<ValueRange> a, std::optional<ValueRange> b) {

@@ -3,18 +3,35 @@
 #include <algorithm>
 
 #include "common/Options.h"
+#include "common/PrintableText.h"
 
 namespace pelk::cli {
 
 namespace {
 
+// At most this many names are listed when a column is not found.
+constexpr std::size_t kNamesListed = 20;
+
+std::string ColumnsThereAre(const CsvLayout& layout) {
+  const std::string count = std::to_string(layout.fieldCount);
+  if (layout.names.empty()) return "the table has " + count + " unnamed columns; give a number from 1 to " + count;
+  std::string list = "the columns are ";
+  for (std::size_t i = 0; i < layout.names.size() && i < kNamesListed; ++i) {
+    if (i > 0) list += ", ";
+    list += QuotedExcerpt(layout.names[i], 32, '\'');
+  }
+  if (layout.names.size() > kNamesListed) list += " and " + std::to_string(layout.names.size() - kNamesListed) + " more";
+  return list;
+}
+
 std::size_t ColumnOrThrow(const std::string& wanted, const CsvLayout& layout) {
   if (const std::optional<std::size_t> column = FindColumn(wanted, layout)) return *column;
-  std::string message = "no column '" + wanted + "'";
-  if (layout.names.empty()) {
-    message += " (the table has " + std::to_string(layout.fieldCount) + " unnamed columns; give a number)";
-  }
-  throw ColumnError(message);
+  throw ColumnError("no column " + QuotedExcerpt(wanted, 64, '\'') + " (" + ColumnsThereAre(layout) + ")");
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 std::vector<std::size_t> ColumnsOrThrow(const std::vector<std::string>& wantedColumns, const CsvLayout& layout) {
@@ -30,7 +47,11 @@ bool Contains(const std::vector<std::size_t>& columns, std::size_t column) {
 }  // namespace
 
 std::optional<std::size_t> FindColumn(std::string_view wanted, const CsvLayout& layout) {
-  const auto named = std::find(layout.names.begin(), layout.names.end(), wanted);
+  auto named = std::find(layout.names.begin(), layout.names.end(), wanted);
+  if (named == layout.names.end()) {
+    named = std::find_if(layout.names.begin(), layout.names.end(),
+                         [wanted](const std::string& name) { return EqualIgnoringCase(name, wanted); });
+  }
   if (named != layout.names.end()) return static_cast<std::size_t>(named - layout.names.begin());
   const int highest = static_cast<int>(std::min<std::size_t>(layout.fieldCount, 1'000'000'000));
   if (const std::optional<int> number = ParseBoundedInt(wanted, 1, highest)) {
@@ -80,9 +101,7 @@ std::string AxisLabelOf(const CsvLayout& layout, const std::vector<std::size_t>&
   }
   if (label.size() <= maxLength) return label;
   const std::string ellipsis = "...";
-  std::size_t cut = maxLength > ellipsis.size() ? maxLength - ellipsis.size() : 0;
-  // Not inside a UTF-8 sequence: back up over continuation bytes.
-  while (cut > 0 && (static_cast<unsigned char>(label[cut]) & 0xC0) == 0x80) --cut;
+  const std::size_t cut = Utf8CutLength(label, maxLength > ellipsis.size() ? maxLength - ellipsis.size() : 0);
   return label.substr(0, cut) + ellipsis;
 }
 

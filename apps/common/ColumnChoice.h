@@ -25,11 +25,13 @@ struct ColumnChoice {
   std::vector<std::size_t> y2;  // series on the second Y axis
 };
 
-// A header name (exact match first) or a column number from 1.
+// A header name (an exact match first, then one ignoring the case of ASCII
+// letters) or a column number from 1.
 std::optional<std::size_t> FindColumn(std::string_view wanted, const CsvLayout& layout);
 
 // Resolves the chosen columns; without Y columns asked for, every column
-// other than X and the second-axis ones is a Y series. Throws ColumnError.
+// other than X and the second-axis ones is a Y series. Throws ColumnError,
+// which lists the columns there are for a column that is not there.
 ColumnChoice ChooseColumns(const CsvLayout& layout, const std::string& x, const std::vector<std::string>& y,
                            const std::vector<std::string>& y2);
 

@@ -1,16 +1,19 @@
 #include "common/CsvReader.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <limits>
+#include <memory>
+
+#include "common/IsoDate.h"
+#include "common/PlainDecimal.h"
+#include "common/PrintableText.h"
 
 namespace pelk::cli {
 
 namespace {
+
+constexpr std::size_t kReadSize = 1 << 17;
+constexpr double kSecondsPerDay = 86'400.0;
 
 bool IsBlankChar(char c, char separator) { return c == ' ' || (c == '\t' && separator != '\t'); }
 
@@ -20,133 +23,187 @@ std::string_view Trim(std::string_view text, char separator) {
   return text;
 }
 
-bool IsBlankLine(std::string_view line) {
-  return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
+// Blank lines and '#' comment lines hold no data.
+bool HoldsNoData(std::string_view line) {
+  std::size_t first = 0;
+  while (first < line.size() && (line[first] == ' ' || line[first] == '\t')) ++first;
+  return first == line.size() || line[first] == '#';
 }
 
-bool IsCommentLine(std::string_view line) {
-  const std::size_t first = line.find_first_not_of(" \t");
-  return first != std::string_view::npos && line[first] == '#';
-}
-
-// Reads lines in blocks; a line longer than the limit is cut and flagged.
-class LineReader {
+// Splits the bytes into lines in place, a large block at a time; a line
+// longer than the limit is dropped and flagged. Unless the source asks for
+// large reads, the buffer starts small and grows while reads fill it, so that
+// short inputs need little memory.
+class LineSplitter {
  public:
-  explicit LineReader(std::istream& in) : buffer_(in.rdbuf()) {}
+  explicit LineSplitter(ByteSource& source)
+      : source_(source),
+        capacity_(source.LargeReads() ? kBufferSize : kInitialSize),
+        buffer_(std::make_unique_for_overwrite<char[]>(capacity_)) {}
+
+  // The lines read whole that Next has not given yet, each with its LF; the
+  // caller may take some with Consume instead of calling Next for them.
+  std::string_view CompleteLines() const {
+    return begin_ < complete_ ? std::string_view(buffer_.get() + begin_, complete_ - begin_) : std::string_view();
+  }
+  void Consume(std::size_t bytes) { begin_ += bytes; }
 
   // The next line without its end (LF or CRLF); false at the end of input.
-  bool Next(std::string& line, bool& tooLong) {
-    line.clear();
-    tooLong = false;
-    bool any = false;
+  // The view holds until the next call.
+  bool Next(std::string_view& line, bool& tooLong) {
     while (true) {
-      if (pos_ == end_ && !Fill()) break;
-      any = true;
-      const char* start = block_.data() + pos_;
-      const void* newline = std::memchr(start, '\n', end_ - pos_);
-      const std::size_t length =
-          newline ? static_cast<std::size_t>(static_cast<const char*>(newline) - start) : end_ - pos_;
-      Append(line, start, length, tooLong);
-      pos_ += length;
-      if (newline) {
-        ++pos_;
-        break;
+      const char* start = buffer_.get() + begin_;
+      const std::size_t available = end_ - begin_;
+      if (const void* newline = std::memchr(start, '\n', available)) {
+        const auto length = static_cast<std::size_t>(static_cast<const char*>(newline) - start);
+        begin_ += length + 1;
+        return Found(start, length, line, tooLong);
       }
+      if (available > kMaxCsvLineLength) {
+        DropRestOfLine();
+        line = {};
+        tooLong = true;
+        return true;
+      }
+      if (atEnd_) {
+        if (available == 0) return false;
+        begin_ = end_;
+        return Found(start, available, line, tooLong);
+      }
+      Refill();
     }
-    if (!any) return false;
-    if (!tooLong && !line.empty() && line.back() == '\r') line.pop_back();
-    return true;
   }
 
  private:
-  bool Fill() {
-    if (!buffer_) return false;
-    const std::streamsize got = buffer_->sgetn(block_.data(), static_cast<std::streamsize>(block_.size()));
-    pos_ = 0;
-    end_ = got > 0 ? static_cast<std::size_t>(got) : 0;
-    return end_ > 0;
+  static bool Found(const char* start, std::size_t length, std::string_view& line, bool& tooLong) {
+    tooLong = length > kMaxCsvLineLength;
+    if (tooLong) length = 0;
+    if (length > 0 && start[length - 1] == '\r') --length;
+    line = std::string_view(start, length);
+    return true;
   }
 
-  static void Append(std::string& line, const char* text, std::size_t length, bool& tooLong) {
-    const std::size_t room = kMaxCsvLineLength - std::min(line.size(), kMaxCsvLineLength);
-    if (length > room) tooLong = true;
-    line.append(text, std::min(length, room));
+  // Keeps the unfinished line at the front and reads after it.
+  void Refill() {
+    const std::size_t kept = end_ - begin_;
+    if ((lastReadFilled_ || kept > capacity_ / 2) && capacity_ < kBufferSize) {
+      capacity_ = std::min(kBufferSize, capacity_ * 2);
+      auto grown = std::make_unique_for_overwrite<char[]>(capacity_);
+      std::memcpy(grown.get(), buffer_.get() + begin_, kept);
+      buffer_ = std::move(grown);
+    } else {
+      std::memmove(buffer_.get(), buffer_.get() + begin_, kept);
+    }
+    begin_ = 0;
+    end_ = kept;
+    const std::size_t space = capacity_ - end_;
+    const std::size_t got = source_.Read(buffer_.get() + end_, space);
+    lastReadFilled_ = got == space;
+    atEnd_ = got == 0;
+    end_ += got;
+    FindCompleteLines();
   }
 
-  std::streambuf* buffer_;
-  std::array<char, 1 << 16> block_{};
-  std::size_t pos_ = 0;
+  void FindCompleteLines() {
+    const void* last = ::memrchr(buffer_.get() + begin_, '\n', end_ - begin_);
+    complete_ = last ? static_cast<std::size_t>(static_cast<const char*>(last) - buffer_.get()) + 1 : 0;
+  }
+
+  // Reads past the next newline, keeping what follows it.
+  void DropRestOfLine() {
+    begin_ = end_ = complete_ = 0;
+    while (!atEnd_) {
+      const std::size_t got = source_.Read(buffer_.get(), capacity_);
+      atEnd_ = got == 0;
+      if (const void* newline = std::memchr(buffer_.get(), '\n', got)) {
+        begin_ = static_cast<std::size_t>(static_cast<const char*>(newline) - buffer_.get()) + 1;
+        end_ = got;
+        FindCompleteLines();
+        return;
+      }
+    }
+  }
+
+  static constexpr std::size_t kInitialSize = 1 << 12;
+  // At most room for the longest line and a read after it.
+  static constexpr std::size_t kBufferSize = kMaxCsvLineLength + kReadSize + 1;
+
+  ByteSource& source_;
+  std::size_t capacity_;
+  std::unique_ptr<char[]> buffer_;  // filled only by reads
+  bool lastReadFilled_ = false;
+  std::size_t begin_ = 0;
   std::size_t end_ = 0;
+  std::size_t complete_ = 0;  // just past the last LF read
+  bool atEnd_ = false;
 };
 
-// A field as shown in a message: quoted, long ones shortened.
-std::string Shown(std::string_view field) {
-  constexpr std::size_t kShown = 32;
-  std::string text(field.substr(0, kShown));
-  if (field.size() > kShown) text += "...";
-  return '"' + text + '"';
-}
+bool IsValue(std::string_view field) { return ParseNumber(field) || ParseIsoDateTime(field); }
 
-// Index of the first field that is not a number, or fields.size().
-std::size_t FirstNonNumber(const std::vector<std::string>& fields, std::vector<double>& numbers) {
-  numbers.resize(fields.size());
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    const std::optional<double> number = ParseNumber(fields[i]);
-    if (!number) return i;
-    numbers[i] = *number;
-  }
-  return fields.size();
-}
-
-std::string NotANumberMessage(const std::vector<std::string>& fields, std::size_t index) {
+std::string FieldMessage(std::size_t index, std::string_view field, const char* expected) {
   const std::string which = "field " + std::to_string(index + 1);
-  if (fields[index].empty()) return which + " is empty";
-  return which + " is not a number: " + Shown(fields[index]);
+  if (field.empty()) return which + " is empty";
+  return which + " is not " + expected + ": " + QuotedExcerpt(field);
 }
 
 std::string FieldCountMessage(std::size_t expected, std::size_t found) {
   return "expected " + std::to_string(expected) + " fields, found " + std::to_string(found);
 }
 
-class TableReader {
+// Turns lines into rows of the chosen columns and passes them on in blocks.
+class RowReader {
  public:
-  explicit TableReader(const CsvReadOptions& options) : options_(options) {}
+  RowReader(const CsvReadOptions& options, const std::function<void(const CsvBlock&)>& onBlock)
+      : options_(options),
+        onBlock_(onBlock),
+        rowsToProgress_(options.onProgress && options.progressInterval > 0 ? options.progressInterval : -1) {}
 
   void Line(long long number, std::string_view line) {
-    if (IsBlankLine(line) || IsCommentLine(line)) return;
-    if (started_) {
-      DataLine(number, line);
-    } else {
+    if (HoldsNoData(line)) return;
+    if (!started_) {
       FirstLines(number, line);
+    } else {
+      GeneralRow(number, line);
     }
+  }
+
+  // Reads the leading rows of whole lines (each ending in LF) that take the
+  // fast way, counting their lines; gives the bytes read.
+  std::size_t FastRows(std::string_view lines, long long& number) {
+    if (!started_ || timeKind_ == TimeKind::Dates) return 0;
+    const char* p = lines.data();
+    const char* const end = p + lines.size();
+    while (p != end && FastRow(p, end)) ++number;
+    return static_cast<std::size_t>(p - lines.data());
   }
 
   void Bad(long long number, const std::string& what) {
     if (!options_.skipBad) throw CsvError(number, what);
-    ++table_.badRows;
+    ++summary_.badRows;
   }
 
-  CsvTable Take() { return std::move(table_); }
+  CsvSummary Finish() {
+    Flush();
+    return std::move(summary_);
+  }
 
  private:
+  enum class TimeKind { Undecided, Numbers, Dates };
+
   // Before the first data line: a header row, or the first data line itself,
   // which fixes the separator and the field count.
   void FirstLines(long long number, std::string_view line) {
     const char separator = DetectSeparator(line);
-    SplitFields(line, separator, fields_);
-    const std::size_t bad = FirstNonNumber(fields_, numbers_);
-    if (bad < fields_.size()) {
-      if (!header_) {
-        header_ = std::string(line);
-        headerLine_ = number;
-      } else {
-        Bad(number, NotANumberMessage(fields_, bad));
-      }
+    const std::vector<std::string_view>& fields = splitter_.Split(line, separator);
+    if (!header_ && !std::all_of(fields.begin(), fields.end(), IsValue)) {
+      header_ = std::string(line);
+      headerLine_ = number;
       return;
     }
-    CsvLayout layout{separator, {}, fields_.size()};
+    CsvLayout layout{separator, {}, fields.size()};
     if (header_) {
-      SplitFields(*header_, separator, layout.names);
+      const std::vector<std::string_view>& names = splitter_.Split(*header_, separator);
+      layout.names.assign(names.begin(), names.end());
       if (layout.names.size() != layout.fieldCount) {
         Bad(number, FieldCountMessage(layout.names.size(), layout.fieldCount) + " (the header on line " +
                         std::to_string(headerLine_) + " names " + std::to_string(layout.names.size()) + ")");
@@ -154,56 +211,160 @@ class TableReader {
       }
     }
     Start(std::move(layout));
-    Store();
+    GeneralRow(number, line);
   }
 
   void Start(CsvLayout layout) {
-    table_.layout = std::move(layout);
+    summary_.layout = std::move(layout);
+    const std::size_t fieldCount = summary_.layout.fieldCount;
+    CsvColumns chosen;
     if (options_.selectColumns) {
-      table_.columns = options_.selectColumns(table_.layout);
+      chosen = options_.selectColumns(summary_.layout);
     } else {
-      table_.columns.resize(table_.layout.fieldCount);
-      for (std::size_t i = 0; i < table_.columns.size(); ++i) table_.columns[i] = i;
+      for (std::size_t i = 0; i < fieldCount; ++i) chosen.columns.push_back(i);
     }
-    for (std::size_t column : table_.columns) {
-      if (column >= table_.layout.fieldCount) throw std::out_of_range("column index beyond the table");
+    const std::vector<std::size_t>& columns = chosen.columns;
+    if (!std::is_sorted(columns.begin(), columns.end()) ||
+        std::adjacent_find(columns.begin(), columns.end()) != columns.end() ||
+        (!columns.empty() && columns.back() >= fieldCount)) {
+      throw std::out_of_range("the columns to read must be ascending, distinct and in the table");
     }
-    table_.values.resize(table_.columns.size());
+    summary_.columns = columns;
+    timeColumn_ = chosen.timeColumn;
+    blockCapacity_ = CsvBlockRows(columns.size());
+    block_.resize(columns.size());
+    fieldColumn_.assign(fieldCount, nullptr);
+    GrowBlock();
+    blockViews_.resize(columns.size());
     started_ = true;
   }
 
-  void DataLine(long long number, std::string_view line) {
-    SplitFields(line, table_.layout.separator, fields_);
-    if (fields_.size() != table_.layout.fieldCount) {
-      Bad(number, FieldCountMessage(table_.layout.fieldCount, fields_.size()));
-      return;
+  // The common row: plain decimals in the chosen fields, no quotes, blanks
+  // or comment mark about the fields. Reads the line at p (which ends in LF
+  // before end) and moves p past it; false, leaving p, sends the line the
+  // general way, which decides.
+  bool FastRow(const char*& pos, const char* end) {
+    const char separator = summary_.layout.separator;
+    const char* p = pos;
+    if (*p == '#' || *p == '\r' || *p == '\n') return false;  // comments and blank lines
+    const std::size_t last = summary_.layout.fieldCount - 1;
+    for (std::size_t field = 0;; ++field) {
+      if (float* column = fieldColumn_[field]) {
+        const std::optional<double> value = ScanPlainDecimal(p, end);
+        if (!value) return false;
+        column[blockRows_] = static_cast<float>(*value);
+      } else {
+        if (*p == '"' || *p == ' ' || *p == '\t') return false;
+        while (*p != separator && *p != '\n') ++p;
+      }
+      if (field == last) break;
+      if (*p != separator) return false;
+      ++p;
     }
-    const std::size_t bad = FirstNonNumber(fields_, numbers_);
-    if (bad < fields_.size()) {
-      Bad(number, NotANumberMessage(fields_, bad));
-      return;
-    }
-    Store();
+    if (*p == '\r') ++p;
+    if (*p != '\n' || static_cast<std::size_t>(p - pos) > kMaxCsvLineLength) return false;
+    pos = p + 1;
+    if (timeKind_ == TimeKind::Undecided && timeColumn_) timeKind_ = TimeKind::Numbers;
+    RowDone();
+    return true;
   }
 
-  // Stores the chosen columns of the numbers just parsed.
-  void Store() {
-    for (std::size_t k = 0; k < table_.columns.size(); ++k) {
-      table_.values[k].push_back(ToFloat(numbers_[table_.columns[k]]));
+  // Any row: split, checked field by field, with messages for what is wrong.
+  void GeneralRow(long long number, std::string_view line) {
+    const std::vector<std::string_view>& fields = splitter_.Split(line, summary_.layout.separator);
+    if (fields.size() != summary_.layout.fieldCount) {
+      Bad(number, FieldCountMessage(summary_.layout.fieldCount, fields.size()));
+      return;
     }
-    ++table_.rows;
-    if (options_.onProgress && options_.progressInterval > 0 && table_.rows % options_.progressInterval == 0) {
-      options_.onProgress(table_.rows);
+    std::optional<IsoDateTime> firstDate;
+    for (std::size_t k = 0; k < summary_.columns.size(); ++k) {
+      const std::size_t column = summary_.columns[k];
+      const std::string_view field = fields[column];
+      const bool mayBeDate = column == timeColumn_ && timeKind_ != TimeKind::Numbers;
+      std::optional<double> value = mayBeDate ? TimeValue(field, firstDate) : ParseNumber(field);
+      if (!value && mayBeDate && timeKind_ == TimeKind::Undecided) value = ParseNumber(field);
+      if (!value) {
+        const char* expected = !mayBeDate ? "a number" : timeKind_ == TimeKind::Dates ? "a date" : "a number or a date";
+        Bad(number, FieldMessage(column, field, expected));
+        return;
+      }
+      block_[k][blockRows_] = ToFloat(*value);
     }
+    if (timeColumn_ && timeKind_ == TimeKind::Undecided) DecideTimeKind(fields[*timeColumn_], firstDate);
+    RowDone();
+  }
+
+  // A date's distance from the column's first date; the first date itself
+  // (while undecided) is kept in firstDate.
+  std::optional<double> TimeValue(std::string_view field, std::optional<IsoDateTime>& firstDate) {
+    const std::optional<IsoDateTime> moment = ParseIsoDateTime(field);
+    if (!moment) return std::nullopt;
+    if (timeKind_ == TimeKind::Undecided) {
+      firstDate = moment;
+      return 0.0;
+    }
+    const double seconds = SecondsBetween(timeOrigin_, *moment);
+    return summary_.timeOrigin->seconds ? seconds : seconds / kSecondsPerDay;
+  }
+
+  // Settled by the first good row: dates when its time field held one.
+  void DecideTimeKind(std::string_view field, const std::optional<IsoDateTime>& firstDate) {
+    if (!firstDate) {
+      timeKind_ = TimeKind::Numbers;
+      return;
+    }
+    timeKind_ = TimeKind::Dates;
+    timeOrigin_ = *firstDate;
+    summary_.timeOrigin = CsvTimeOrigin{std::string(field), firstDate->hasTime};
+  }
+
+  void RowDone() {
+    ++summary_.rows;
+    if (++blockRows_ == blockCapacity_) {
+      Flush();
+    } else if (blockRows_ == blockRoom_) {
+      GrowBlock();
+    }
+    if (--rowsToProgress_ == 0) {
+      options_.onProgress(summary_.rows);
+      rowsToProgress_ = options_.progressInterval;
+    }
+  }
+
+  // Room for more rows in the block, up to its capacity: a short input does
+  // not pay for a whole block.
+  void GrowBlock() {
+    blockRoom_ = std::min(blockCapacity_, std::max<std::size_t>(64, 2 * blockRows_));
+    for (std::size_t k = 0; k < block_.size(); ++k) {
+      block_[k].resize(blockRoom_);
+      fieldColumn_[summary_.columns[k]] = block_[k].data();
+    }
+  }
+
+  void Flush() {
+    if (blockRows_ == 0) return;
+    for (std::size_t k = 0; k < block_.size(); ++k) blockViews_[k] = std::span<const float>(block_[k].data(), blockRows_);
+    onBlock_(CsvBlock{blockViews_, blockRows_});
+    blockRows_ = 0;
   }
 
   const CsvReadOptions& options_;
-  CsvTable table_;
+  const std::function<void(const CsvBlock&)>& onBlock_;
+  CsvSummary summary_;
   bool started_ = false;
   std::optional<std::string> header_;
   long long headerLine_ = 0;
-  std::vector<std::string> fields_;
-  std::vector<double> numbers_;
+  FieldSplitter splitter_;
+  std::vector<float*> fieldColumn_;  // per field: the block column it is read into, or null
+  std::optional<std::size_t> timeColumn_;
+  TimeKind timeKind_ = TimeKind::Undecided;
+  IsoDateTime timeOrigin_;
+  std::vector<std::vector<float>> block_;
+  std::vector<std::span<const float>> blockViews_;
+  std::size_t blockRows_ = 0;
+  std::size_t blockCapacity_ = 0;  // rows of a full block
+  std::size_t blockRoom_ = 0;      // rows the block's columns hold now
+  long long rowsToProgress_;  // counts down to the next progress report; never 0 without one
 };
 
 }  // namespace
@@ -221,21 +382,23 @@ char DetectSeparator(std::string_view line) {
   return ',';
 }
 
-void SplitFields(std::string_view line, char separator, std::vector<std::string>& fields) {
-  std::size_t count = 0;
+const std::vector<std::string_view>& FieldSplitter::Split(std::string_view line, char separator) {
+  fields_.clear();
+  unquoted_.clear();
+  // Quoted fields are copied here; never longer than the line, so the views
+  // into it stay valid while it fills.
+  unquoted_.reserve(line.size());
   std::size_t i = 0;
   while (true) {
-    if (fields.size() <= count) fields.emplace_back();
-    std::string& field = fields[count++];
-    field.clear();
     while (i < line.size() && IsBlankChar(line[i], separator)) ++i;
     if (i < line.size() && line[i] == '"') {
       // Quoted: up to the closing quote; "" stands for one quote.
+      const std::size_t start = unquoted_.size();
       for (++i; i < line.size(); ++i) {
         if (line[i] != '"') {
-          field += line[i];
+          unquoted_ += line[i];
         } else if (i + 1 < line.size() && line[i + 1] == '"') {
-          field += '"';
+          unquoted_ += '"';
           ++i;
         } else {
           ++i;
@@ -243,64 +406,50 @@ void SplitFields(std::string_view line, char separator, std::vector<std::string>
         }
       }
       const std::size_t stop = std::min(line.find(separator, i), line.size());
-      field += Trim(line.substr(i, stop - i), separator);
+      unquoted_ += Trim(line.substr(i, stop - i), separator);
+      fields_.push_back(std::string_view(unquoted_).substr(start));
       i = stop;
     } else {
       const std::size_t stop = std::min(line.find(separator, i), line.size());
-      field = Trim(line.substr(i, stop - i), separator);
+      fields_.push_back(Trim(line.substr(i, stop - i), separator));
       i = stop;
     }
     if (i >= line.size()) break;
     ++i;  // past the separator
   }
-  fields.resize(count);
+  return fields_;
 }
 
-std::optional<double> ParseNumber(std::string_view field) {
-  while (!field.empty() && (field.front() == ' ' || field.front() == '\t')) field.remove_prefix(1);
-  while (!field.empty() && (field.back() == ' ' || field.back() == '\t')) field.remove_suffix(1);
-  if (field.empty()) return std::nullopt;
-  std::string_view digits = field;
-  if (digits.front() == '+') {
-    digits.remove_prefix(1);
-    if (digits.empty() || digits.front() == '-' || digits.front() == '+') return std::nullopt;
-  }
-  double value = 0.0;
-  const char* end = digits.data() + digits.size();
-  const auto [stop, error] = std::from_chars(digits.data(), end, value, std::chars_format::general);
-  if (stop != end) return std::nullopt;
-  if (error == std::errc::result_out_of_range) {
-    // strtod gives the saturated value (infinity, or zero for underflow).
-    const std::string copy(digits);
-    return std::strtod(copy.c_str(), nullptr);
-  }
-  if (error != std::errc{}) return std::nullopt;
-  return value;
-}
-
-float ToFloat(double value) {
-  constexpr double kMax = std::numeric_limits<float>::max();
-  if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
-  if (value > kMax) return std::numeric_limits<float>::infinity();
-  if (value < -kMax) return -std::numeric_limits<float>::infinity();
-  return static_cast<float>(value);
-}
-
-CsvTable ReadCsv(std::istream& in, const CsvReadOptions& options) {
-  TableReader reader(options);
-  LineReader lines(in);
-  std::string line;
+CsvSummary ReadCsvBlocks(ByteSource& source, const CsvReadOptions& options,
+                         const std::function<void(const CsvBlock&)>& onBlock) {
+  RowReader reader(options, onBlock);
+  LineSplitter lines(source);
+  std::string_view line;
   bool tooLong = false;
-  for (long long number = 1; lines.Next(line, tooLong); ++number) {
-    std::string_view text = line;
-    if (number == 1 && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // UTF-8 byte order mark
+  for (long long number = 1;; ++number) {
+    lines.Consume(reader.FastRows(lines.CompleteLines(), number));
+    if (!lines.Next(line, tooLong)) break;
+    if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);  // UTF-8 byte order mark
     if (tooLong) {
       reader.Bad(number, "line is longer than " + std::to_string(kMaxCsvLineLength) + " characters");
       continue;
     }
-    reader.Line(number, text);
+    reader.Line(number, line);
   }
-  return reader.Take();
+  return reader.Finish();
+}
+
+CsvTable ReadCsv(std::istream& in, const CsvReadOptions& options) {
+  CsvTable table;
+  StreamSource source(in);
+  const CsvSummary summary = ReadCsvBlocks(source, options, [&table](const CsvBlock& block) {
+    table.values.resize(block.values.size());
+    for (std::size_t k = 0; k < block.values.size(); ++k) {
+      table.values[k].insert(table.values[k].end(), block.values[k].begin(), block.values[k].end());
+    }
+  });
+  static_cast<CsvSummary&>(table) = summary;
+  return table;
 }
 
 }  // namespace pelk::cli

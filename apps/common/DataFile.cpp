@@ -70,6 +70,7 @@ DataFile ReadDataFile(const cli::PlotOptions& options, std::istream& in,
   file.shownName = table.shownName;
   file.choice = table.choice;
   file.layout = table.csv.layout;
+  file.xTitle = cli::XAxisTitle(table);
   file.badRows = table.csv.badRows;
   file.data = PlotDataOf(table, file.choice, options);
   return file;
@@ -82,7 +83,7 @@ std::vector<std::string> SetUpGraphForData(TPelkgraph& graph, const cli::PlotOpt
   graph.SetTitle(options.title.value_or(std::filesystem::path(file.shownName).filename().string()));
   graph.SetSubtitle(options.subtitle.value_or(""));
   graph.SetIdentification(options.id.value_or(""));
-  graph.XAxis().SetAxisLabel(LabelOf(options.xLabel, file.layout, {choice.x}));
+  graph.XAxis().SetAxisLabel(options.xLabel.value_or(file.xTitle));
   graph.YAxis().SetAxisLabel(LabelOf(options.yLabel, file.layout, choice.y));
   graph.XAxis().SetLog(options.logX);
   graph.YAxis().SetLog(options.logY);

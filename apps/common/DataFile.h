@@ -19,6 +19,7 @@ struct DataFile {
   std::string shownName;  // the file's name in messages and the title
   cli::CsvLayout layout;
   cli::ColumnChoice choice;
+  std::string xTitle;  // the X column's title; for dates, since when
   PlotData data;
   long long badRows = 0;  // malformed rows skipped
 };
