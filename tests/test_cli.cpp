@@ -257,3 +257,54 @@ TEST(CliDemo, WritesAndListsItsPictures) {
     }
   }
 }
+
+TEST(CliForms, SettingsSavedAndLoadedThroughFormFiles) {
+  const fs::path dir = TestDirectory();
+  WriteText(dir / "d.csv", "t,volts\n0,1\n1,3\n2,2\n");
+  const RunResult saved = RunProgram(dir, {"plot", "d.csv", "--title", "Bench run", "--save-form", "g.pfm", "-o", "a.bmp"});
+  ASSERT_EQ(saved.status, 0) << saved.err;
+  const std::string form = ReadText(dir / "g.pfm");
+  EXPECT_NE(form.find("Title = 'Bench run'"), std::string::npos) << form;
+
+  // The form alone, with its axes kept, gives back the same picture.
+  const RunResult kept = RunProgram(dir, {"plot", "d.csv", "--form", "g.pfm", "--keep-axes", "-o", "b.bmp"});
+  ASSERT_EQ(kept.status, 0) << kept.err;
+  EXPECT_EQ(ReadText(dir / "a.bmp"), ReadText(dir / "b.bmp"));
+
+  // Options given apply over the form; its title stays when none is given.
+  TForm form1;
+  TPelkgraph graph(&form1);
+  WriteText(dir / "wide.csv", "t,volts\n0,1\n100,3\n");
+  ASSERT_EQ(RunProgram(dir, {"plot", "wide.csv", "--form", "g.pfm", "--ylabel", "V", "--save-form", "h.pfm"}).status, 0);
+  ReadFormFile((dir / "h.pfm").string(), graph);
+  EXPECT_EQ(graph.Title(), "Bench run");
+  EXPECT_EQ(graph.YAxis().AxisLabel(), "V");
+  EXPECT_GE(graph.XAxis().OriginValue() + graph.XAxis().ScalePerDivision() * graph.XAxis().NumberOfDivisions(), 100.0);
+
+  // A broken form names the file, the line and the column, and nothing is written.
+  WriteText(dir / "bad.pfm", "object Graph1: TPelkgraph\n  Nonsense = 3\nend\n");
+  const RunResult bad = RunProgram(dir, {"plot", "d.csv", "--form", "bad.pfm", "-o", "c.bmp"});
+  EXPECT_NE(bad.status, 0);
+  EXPECT_NE(bad.err.find("bad.pfm:2:3"), std::string::npos) << bad.err;
+  EXPECT_FALSE(fs::exists(dir / "c.bmp"));
+}
+
+TEST(CliForms, PaletteWritesTheFourBitBitmap) {
+  const fs::path dir = TestDirectory();
+  const RunResult run = RunProgram(dir, {"palette", "-o", "p.bmp"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string bytes = ReadText(dir / "p.bmp");
+  ASSERT_GE(bytes.size(), 118u);
+  EXPECT_EQ(bytes.substr(0, 2), "BM");
+  auto le = [&](std::size_t at, int n) {
+    long value = 0;
+    for (int i = n - 1; i >= 0; --i) value = value * 256 + static_cast<unsigned char>(bytes[at + i]);
+    return value;
+  };
+  EXPECT_EQ(le(18, 4), 24);  // width
+  EXPECT_EQ(le(22, 4), 24);  // height, positive: bottom-up
+  EXPECT_EQ(le(28, 2), 4);   // bits per pixel
+  EXPECT_EQ(le(30, 4), 0);   // uncompressed
+  EXPECT_EQ(bytes.size(), 118u + 24u * 12u);
+  EXPECT_NE(RunProgram(dir, {"palette", "-o", "p.png"}).status, 0);
+}

@@ -7,6 +7,7 @@
 #include "common/DataTable.h"
 #include "common/SeriesColors.h"
 
+#include "core/FormFiles.h"
 namespace pelk::view {
 
 namespace {
@@ -80,16 +81,24 @@ DataFile ReadDataFile(const cli::PlotOptions& options) { return ReadDataFile(opt
 
 std::vector<std::string> SetUpGraphForData(TPelkgraph& graph, const cli::PlotOptions& options, const DataFile& file) {
   const cli::ColumnChoice& choice = file.choice;
-  graph.SetTitle(options.title.value_or(std::filesystem::path(file.shownName).filename().string()));
-  graph.SetSubtitle(options.subtitle.value_or(""));
-  graph.SetIdentification(options.id.value_or(""));
-  graph.XAxis().SetAxisLabel(options.xLabel.value_or(file.xTitle));
-  graph.YAxis().SetAxisLabel(LabelOf(options.yLabel, file.layout, choice.y));
-  graph.XAxis().SetLog(options.logX);
-  graph.YAxis().SetLog(options.logY);
-  graph.YAxis2().SetLog(options.logY2);
-  graph.SetSecondYaxis(!choice.y2.empty());
-  if (graph.SecondYaxis()) graph.YAxis2().SetAxisLabel(LabelOf(options.y2Label, file.layout, choice.y2));
+  if (options.form) ReadFormFile(*options.form, graph);
+  // Without a form the tool's own defaults apply; with one, only what was asked.
+  const bool defaults = !options.form;
+  if (options.title || defaults) {
+    graph.SetTitle(options.title.value_or(std::filesystem::path(file.shownName).filename().string()));
+  }
+  if (options.subtitle || defaults) graph.SetSubtitle(options.subtitle.value_or(""));
+  if (options.id || defaults) graph.SetIdentification(options.id.value_or(""));
+  if (options.xLabel || defaults) graph.XAxis().SetAxisLabel(options.xLabel.value_or(file.xTitle));
+  if (options.yLabel || defaults) graph.YAxis().SetAxisLabel(LabelOf(options.yLabel, file.layout, choice.y));
+  if (options.logX || defaults) graph.XAxis().SetLog(options.logX);
+  if (options.logY || defaults) graph.YAxis().SetLog(options.logY);
+  if (options.logY2 || defaults) graph.YAxis2().SetLog(options.logY2);
+  if (!choice.y2.empty() || defaults) graph.SetSecondYaxis(!choice.y2.empty());
+  if (!choice.y2.empty() && (options.y2Label || defaults)) {
+    graph.YAxis2().SetAxisLabel(LabelOf(options.y2Label, file.layout, choice.y2));
+  }
+  if (options.form && options.keepAxes) return {};
   return FitAxesToData(graph, file.data, {options.divisions, options.xRange, options.yRange, options.y2Range});
 }
 

@@ -17,6 +17,7 @@ constexpr std::string_view kUsage =
     "usage: pelkgraph demo [-o FILE.bmp|.png|.pdf|.ps|.svg] [--dpi N]\n"
     "       pelkgraph plot DATA.csv|- [options]\n"
     "       pelkgraph print DATA.csv|-|demo -o FILE.pdf|.ps|.svg [options] [print options]\n"
+    "       pelkgraph palette -o FILE.bmp\n"
     "       pelkgraph --help\n"
     "\n"
     "demo   draws three sample graphs and saves each as BMP and PNG, named from\n"
@@ -48,6 +49,12 @@ constexpr std::string_view kUsage =
     "  -o FILE           the picture to write: .bmp or .png (default plot.png),\n"
     "                    or a printed document .pdf, .ps or .svg\n"
     "  --skip-bad        skip malformed rows instead of stopping at the first\n"
+    "  --form FILE       the graph's settings from a form file first; the options\n"
+    "                    given and the data's fit apply over them\n"
+    "  --keep-axes       with --form: the axes as the form sets them, not fitted\n"
+    "  --save-form FILE  writes the form file of the graph drawn\n"
+    "\n"
+    "palette  writes the graph's 24 x 24 palette bitmap (4 bits a pixel)\n"
     "\n"
     "print  prints the plot (or the demo's three graphs on one page) as a document\n"
     "  --paper letter|a4 the paper (default letter)\n"
@@ -237,6 +244,22 @@ class LookTarget {
 
 // Options of plot, and with `printing` those of print; false when help was
 // asked for.
+// palette -o FILE.bmp
+bool ParsePalette(const std::vector<std::string>& arguments, std::string& output) {
+  ArgumentCursor cursor(arguments);
+  while (cursor.Next()) {
+    const std::string& name = cursor.Name();
+    if (IsHelp(name)) return false;
+    if (name != "-o" && name != "--output") RefuseArgument(cursor);
+    output = cursor.Value();
+    if (ImageFormatOf(output) != ImageFormat::Bmp) {
+      throw UsageError("option '" + name + "' needs a file name ending in .bmp, not '" + output + "'");
+    }
+  }
+  if (output.empty()) throw UsageError("palette needs -o FILE.bmp");
+  return true;
+}
+
 bool ParsePlot(const std::vector<std::string>& arguments, PlotOptions& plot, bool printing) {
   ArgumentCursor cursor(arguments);
   bool haveInput = false;
@@ -257,13 +280,18 @@ bool ParsePlot(const std::vector<std::string>& arguments, PlotOptions& plot, boo
       plot.y2Columns.push_back(cursor.Value());
       looks.Named(true, plot.y2Columns.size() - 1);
     } else if (name == "--logx" || name == "--logy" || name == "--logy2" || name == "--skip-bad" ||
-               name == "--points") {
+               name == "--points" || name == "--keep-axes") {
       cursor.NoValue();
       if (name == "--logx") plot.logX = true;
       if (name == "--logy") plot.logY = true;
       if (name == "--logy2") plot.logY2 = true;
       if (name == "--skip-bad") plot.skipBad = true;
+      if (name == "--keep-axes") plot.keepAxes = true;
       if (name == "--points") looks.For(plot, name).points = true;
+    } else if (name == "--form") {
+      plot.form = cursor.Value();
+    } else if (name == "--save-form") {
+      plot.saveForm = cursor.Value();
     } else if (name == "--divisions") {
       plot.divisions = IntValue(cursor, 1, kMaxDivisions);
     } else if (name == "--title") {
@@ -396,6 +424,8 @@ Command ParseCommandLine(const std::vector<std::string>& arguments) {
   } else if (word == "print") {
     command.kind = ParsePlot(arguments, command.plot, true) ? CommandKind::Print : CommandKind::Help;
     command.printDemo = command.plot.input == "demo";
+  } else if (word == "palette") {
+    command.kind = ParsePalette(arguments, command.paletteOutput) ? CommandKind::Palette : CommandKind::Help;
   } else if (word.size() > 1 && word.front() == '-') {
     throw UsageError("unknown option '" + word + "'");
   } else {

@@ -85,15 +85,19 @@ struct PlotOptions {
   std::string output = "plot.png";
   int dpi = 0;
   bool skipBad = false;
+  std::optional<std::string> form;      // settings read before the options apply
+  bool keepAxes = false;                // with form: its axes, not fitted
+  std::optional<std::string> saveForm;  // the drawn graph's form file
 };
 
-enum class CommandKind { Help, Demo, Plot, Print };
+enum class CommandKind { Help, Demo, Plot, Print, Palette };
 
 struct Command {
   CommandKind kind = CommandKind::Help;
   DemoOptions demo;
   PlotOptions plot;  // also the data and settings of print
   bool printDemo = false;  // print draws the demo graphs
+  std::string paletteOutput;  // palette: the BMP file
 };
 
 // Documents the printer path writes, by the name's extension.

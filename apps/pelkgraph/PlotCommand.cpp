@@ -16,6 +16,7 @@
 #include "pelkgraph/Plot.h"
 #include "pelkgraph/PrintJob.h"
 
+#include "core/FormFiles.h"
 namespace pelk::cli {
 
 namespace {
@@ -54,6 +55,7 @@ void PrintPlot(const PlotOptions& options, const view::DataFile& file, const Com
   view::DrawPlotData(graph, file.data, scale);
   if (legend) DrawPrintedLegend(graph, file.data, legend->corner, scale);
   job.Finish();
+  if (options.saveForm) WriteFormFile(*options.saveForm, graph);
 }
 
 }  // namespace
@@ -78,6 +80,7 @@ void RunPlot(const PlotOptions& options, const CommandStreams& streams) {
     const DrawnPlot drawn = DrawPlot(options, file, streams.err);
     ReportSkipped(drawn.picture->Graph().SkippedPoints(), streams.err);
     SavePicture(drawn.picture->Graph(), options.output);
+    if (options.saveForm) WriteFormFile(*options.saveForm, drawn.picture->Graph());
   }
   streams.out << options.output << std::endl;
   if (file.badRows > 0) streams.err << "pelkgraph: skipped " << CountOf(file.badRows, "bad row") << std::endl;

@@ -10,6 +10,9 @@
 #include "pelkgraph/Commands.h"
 #include "common/Options.h"
 
+#include "core/PaletteBitmap.h"
+#include "platform/FileIo.h"
+
 // fontconfig keeps its configuration until the process ends; the leak checker
 // of sanitizer builds is told so.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
@@ -33,6 +36,10 @@ int main(int argc, char** argv) {
         break;
       case CommandKind::Plot:
         RunPlot(command.plot, streams);
+        break;
+      case CommandKind::Palette:
+        pelk::ReplaceFile(command.paletteOutput, pelk::BitmapResourceFile("TPELKGRAPH"));
+        std::cout << command.paletteOutput << '\n';
         break;
       case CommandKind::Print:
         if (command.printDemo) {
