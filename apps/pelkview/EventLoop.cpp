@@ -6,6 +6,7 @@
 
 #include <SDL.h>
 
+#include "core/FormFiles.h"
 #include "pelkview/Keys.h"
 #include "pelkview/MouseInput.h"
 
@@ -14,6 +15,7 @@ namespace pelk::view {
 namespace {
 
 constexpr const char* kPrintName = "pelkview.pdf";
+constexpr const char* kFormName = "pelkview.pfm";
 constexpr const char* kTitleSeparator = "   ";
 
 class EventLoop : public KeyActions {
@@ -42,6 +44,10 @@ class EventLoop : public KeyActions {
 
   void PrintView() override {
     Report([&] { view_.Print(kPrintName); }, std::string("printed ") + kPrintName);
+  }
+
+  void SaveSettings() override {
+    Report([&] { WriteFormFile(kFormName, view_.Graph()); }, std::string("saved ") + kFormName);
   }
 
   void UndoZoom() override {

@@ -8,10 +8,11 @@ namespace pelk::view {
 
 namespace {
 
-const std::array<KeyBinding, 5> kBindings{{
+const std::array<KeyBinding, 6> kBindings{{
     {{"u", "Backspace"}, "back one zoom step", &KeyActions::UndoZoom},
     {{"s"}, "save the picture", &KeyActions::SavePicture},
     {{"p"}, "print the view to pelkview.pdf", &KeyActions::PrintView},
+    {{"f"}, "save the view's settings to pelkview.pfm", &KeyActions::SaveSettings},
     {{"h", "?"}, "show or hide the keys", &KeyActions::ToggleKeys},
     {{"q", "Escape"}, "quit", &KeyActions::Quit},
 }};

@@ -17,6 +17,7 @@ class KeyActions {
   virtual void Quit() = 0;
   virtual void SavePicture() = 0;
   virtual void PrintView() = 0;
+  virtual void SaveSettings() = 0;
   virtual void UndoZoom() = 0;
   virtual void ToggleKeys() = 0;
 };

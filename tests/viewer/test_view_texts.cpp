@@ -47,6 +47,7 @@ class Recorder : public KeyActions {
   void Quit() override { ran = "quit"; }
   void SavePicture() override { ran = "save"; }
   void PrintView() override { ran = "print"; }
+  void SaveSettings() override { ran = "settings"; }
   void UndoZoom() override { ran = "undo"; }
   void ToggleKeys() override { ran = "keys"; }
   std::string ran;
@@ -58,7 +59,7 @@ TEST(ViewKeys, EachKeyRunsItsActionAndOthersNone) {
     const char* action;  // empty: no binding
   };
   const Case cases[] = {
-      {"u", "undo"}, {"Backspace", "undo"}, {"h", "keys"}, {"?", "keys"}, {"p", "print"}, {"s", "save"},
+      {"u", "undo"}, {"Backspace", "undo"}, {"h", "keys"}, {"?", "keys"}, {"p", "print"}, {"s", "save"}, {"f", "settings"},
       {"q", "quit"}, {"Escape", "quit"},    {"x", ""},     {"", ""},      {"U", ""},
   };
   for (const Case& c : cases) {
