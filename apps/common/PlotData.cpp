@@ -67,7 +67,12 @@ std::optional<std::string> FitAxis(TPelkgraph& graph, TAxis& axis, DivisionChoic
     if (!(range.lo > 0.0f && range.hi > 0.0f)) {
       throw std::runtime_error("the range of the " + name + " axis must be positive: it is logarithmic");
     }
+    const long long failedBefore = graph.FailedAxisFits();
     graph.SetAxis(axis, 0, range.lo, range.hi, true);
+    if (graph.FailedAxisFits() != failedBefore) {
+      throw std::runtime_error("the " + name + " axis cannot be fitted to the values from " + Shown(range.lo) +
+                               " to " + Shown(range.hi));
+    }
   } else if (asked) {
     SetLinearScale(axis, cli::ExactLinearScale(*asked, divisions.fewest == divisions.most ? divisions.fewest : 0));
   } else if (const auto scale = cli::FitLinearScale(*data, divisions.fewest, divisions.most)) {
