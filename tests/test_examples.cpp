@@ -1,6 +1,8 @@
 // The example programs, run as a user runs them: the files they write, read
 // back, and their messages and exit statuses.
 #include <gtest/gtest.h>
+
+#include <pelkgraph/pelkgraph.h>
 #include <sys/wait.h>
 
 #include <filesystem>
@@ -207,6 +209,24 @@ TEST_F(Examples, PrintPdfReportsADocumentItCannotWrite) {
     EXPECT_NE(run.output.find(path), std::string::npos) << run.output;
     EXPECT_FALSE(fs::exists(PathOf(path)));
   }
+}
+#endif
+
+
+#ifdef PELK_EXAMPLE_FORM_SETTINGS
+TEST_F(Examples, FormSettingsLoadBackIntoANewGraph) {
+  const ProgramRun run = RunIn(dir_, PELK_EXAMPLE_FORM_SETTINGS, {"tank.pfm"});
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_NE(run.output.find("title 'Tank temperature', subtitle '', Y axis 'T [C]'"), std::string::npos) << run.output;
+  TForm form;
+  TPelkgraph graph(&form), fitted(&form);
+  ReadFormFile(PathOf("tank.pfm"), graph);
+  fitted.SetAxis(fitted.YAxis(), 4, 10.0f, 90.0f, true);
+  EXPECT_EQ(graph.Title(), "Tank temperature");
+  EXPECT_EQ(graph.Subtitle(), "");
+  EXPECT_EQ(graph.Id(), "");
+  EXPECT_EQ(graph.YAxis().OriginValue(), fitted.YAxis().OriginValue());
+  EXPECT_EQ(graph.YAxis().ScalePerDivision(), fitted.YAxis().ScalePerDivision());
 }
 #endif
 
