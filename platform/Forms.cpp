@@ -1,11 +1,19 @@
 #include "platform/Forms.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
+
+#include "platform/Arith.h"
 
 namespace pelk {
 
 namespace {
+
+// A form coordinate in the control's own, saturated at the int limits.
+int ToControl(int formCoordinate, int controlOrigin) {
+  return ClampToInt(std::int64_t{formCoordinate} - controlOrigin);
+}
 
 constexpr int kDefaultClientWidth = 640;
 constexpr int kDefaultClientHeight = 480;
@@ -148,12 +156,12 @@ void TForm::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   capture_ = target;
   if (button == mbLeft) clickPending_ = true;
   // The handler may remove the control; RemoveControl then drops the capture.
-  target->MouseDown(button, shift, x - target->Left(), y - target->Top());
+  target->MouseDown(button, shift, ToControl(x, target->Left()), ToControl(y, target->Top()));
 }
 
 void TForm::MouseMove(TShiftState shift, int x, int y) {
   TControl* target = capture_ ? capture_ : ControlAt(x, y);
-  if (target) target->MouseMove(shift, x - target->Left(), y - target->Top());
+  if (target) target->MouseMove(shift, ToControl(x, target->Left()), ToControl(y, target->Top()));
 }
 
 void TForm::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
@@ -172,7 +180,7 @@ void TForm::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     // OnClick may have removed the control from this form.
     if (!Holds(controls_, target)) return;
   }
-  target->MouseUp(button, shift, x - target->Left(), y - target->Top());
+  target->MouseUp(button, shift, ToControl(x, target->Left()), ToControl(y, target->Top()));
 }
 
 void TForm::DoubleClick(TMouseButton button, TShiftState shift, int x, int y) {

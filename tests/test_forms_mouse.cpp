@@ -2,6 +2,7 @@
 // click and double-click order.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -133,6 +134,15 @@ TEST_F(MouseRouting, HiddenControlsAreNotTargets) {
   form.MouseDown(mbLeft, {}, 135, 70);
   form.MouseUp(mbLeft, {}, 135, 70);
   EXPECT_EQ(log, "A down L 35,20; A click; A up L 35,20");
+}
+
+TEST_F(MouseRouting, CapturedCoordinatesSaturateAtTheIntLimits) {
+  constexpr int kLow = std::numeric_limits<int>::min(), kHigh = std::numeric_limits<int>::max();
+  form.MouseDown(mbLeft, {}, 110, 65);
+  form.MouseMove({}, kLow, kHigh);
+  form.MouseUp(mbLeft, {}, kLow, kLow);
+  EXPECT_EQ(log, "A down L 10,15; A move " + std::to_string(kLow) + "," + std::to_string(kHigh - 50) + "; A up L " +
+                     std::to_string(kLow) + "," + std::to_string(kLow));
 }
 
 TEST_F(MouseRouting, UnknownButtonsAreIgnored) {
