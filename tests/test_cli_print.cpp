@@ -162,7 +162,7 @@ TEST_F(CliPrint, TwiceTheResolutionIsTwiceTheSize) {
     options.dpi = dpi;
     std::istringstream in(kSensorCsv);
     std::ostringstream err;
-    return DrawPlot(options, view::ReadDataFile(options, in, nullptr), err);
+    return DrawPlot(options, view::ReadDataFile(options, in, nullptr, view::RowKeeping::Keep), err);
   };
   const DrawnPlot single = draw(96);
   const DrawnPlot twice = draw(192);

@@ -135,13 +135,13 @@ TEST(PlotAxisFit, TwoYAxesShareTheirDivisions) {
   graph.SetSecondYaxis(true);
   view::PlotData data;
   data.x = {0.0f, 1.0f, 2.0f};
-  data.series = {{{0.0f, 500.0f, 1023.0f}, false, "a", {}}, {{-30.0f, 0.0f, 3.0f}, true, "b", {}}};
-  EXPECT_TRUE(view::FitAxesToData(graph, data, {}).empty());
+  data.series = {{{false, "a", {}}, {0.0f, 500.0f, 1023.0f}}, {{true, "b", {}}, {-30.0f, 0.0f, 3.0f}}};
+  EXPECT_TRUE(view::FitAxesToData(graph, view::RangesOf(data), {}).empty());
   EXPECT_EQ(graph.YAxis().NumberOfDivisions(), graph.YAxis2().NumberOfDivisions());
   // A logarithmic second axis shows as many decades as the first has divisions.
   graph.YAxis2().SetLog(true);
   data.series[1].y = {0.01f, 1.0f, 1000.0f};
-  EXPECT_TRUE(view::FitAxesToData(graph, data, {}).empty());
+  EXPECT_TRUE(view::FitAxesToData(graph, view::RangesOf(data), {}).empty());
   EXPECT_EQ(graph.YAxis().NumberOfDivisions(), graph.YAxis2().NumberOfDivisions());
   EXPECT_LE(graph.YAxis2().MinExponent(), -2);
   EXPECT_GE(graph.YAxis2().MinExponent() + graph.YAxis2().NumberOfDivisions(), 3);
@@ -164,8 +164,8 @@ TEST(PlotAxisFit, NeighbouringNumbersReadDifferently) {
     TPelkgraph graph(&form);
     view::PlotData data;
     data.x = {c.range.lo, c.range.hi};
-    data.series = {{{0.0f, 1.0f}, false, "y", {}}};
-    view::FitAxesToData(graph, data, {c.divisions, std::nullopt, std::nullopt, std::nullopt});
+    data.series = {{{false, "y", {}}, {0.0f, 1.0f}}};
+    view::FitAxesToData(graph, view::RangesOf(data), {c.divisions, std::nullopt, std::nullopt, std::nullopt});
     const std::vector<std::string> texts = NumberTexts(graph.XAxis());
     for (std::size_t i = 1; i < texts.size(); ++i) EXPECT_NE(texts[i - 1], texts[i]) << i;
     // Moderate numbers are written whole, without a power of ten.
@@ -198,9 +198,9 @@ TEST(PlotAxisFit, AxesWithoutValuesTheyCanShowAreRefused) {
     graph.YAxis().SetLog(c.logY);
     view::PlotData data;
     data.x = c.x;
-    data.series = {{c.y, false, "y", {}}};
+    data.series = {{{false, "y", {}}, c.y}};
     try {
-      view::FitAxesToData(graph, data, {});
+      view::FitAxesToData(graph, view::RangesOf(data), {});
       ADD_FAILURE() << "fitted";
     } catch (const std::runtime_error& e) {
       EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();

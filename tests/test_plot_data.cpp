@@ -113,7 +113,7 @@ TEST_F(DataPasses, FirstPassFindsWhatTheKeptRowsHold) {
   for (std::size_t k = 0; k < again.size(); ++k) {
     const std::size_t column = scanned.csv.columns[k];
     SCOPED_TRACE(column);
-    for (bool log : {false, true}) EXPECT_EQ(scanned.Range(column, log), PlottableRange(kept.Column(column), log));
+    for (bool log : {false, true}) EXPECT_EQ(scanned.Ranges(column).For(log), PlottableRange(kept.Column(column), log));
     // NaN differs from itself: compare the bits.
     ASSERT_EQ(again[k].size(), kept.csv.values[k].size());
     EXPECT_EQ(std::memcmp(again[k].data(), kept.csv.values[k].data(), again[k].size() * sizeof(float)), 0);

@@ -110,7 +110,7 @@ TEST(PlotGallery, EveryPictureKeepsItsTextsApartAndFillsItsAxes) {
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
     const PlotOptions options = ParseCommandLine(arguments).plot;
     std::istringstream in(c.csv);
-    const view::DataFile file = view::ReadDataFile(options, in, nullptr);
+    const view::DataFile file = view::ReadDataFile(options, in, nullptr, view::RowKeeping::Keep);
     std::ostringstream warnings;
     const DrawnPlot drawn = DrawPlot(options, file, warnings);
     TPelkgraph& graph = drawn.picture->Graph();
@@ -136,15 +136,16 @@ TEST(PlotGallery, EveryPictureKeepsItsTextsApartAndFillsItsAxes) {
     for (const std::string& problem : TextProblems(boxes, graph.Width(), graph.Height())) ADD_FAILURE() << problem;
 
     if (options.divisions != 0) continue;
-    const auto range = [](std::span<const float> values) { return *PlottableRange(values, false); };
+    const view::PlotRanges ranges = view::RangesOf(file);
     if (!graph.XAxis().LogAxis() && !options.xRange) {
-      EXPECT_GE(Filled(graph.XAxis(), range(file.data.x)), kLeastCoverage);
+      EXPECT_GE(Filled(graph.XAxis(), *ranges.x.linear), kLeastCoverage);
     }
-    for (const view::SeriesData& series : file.data.series) {
+    for (std::size_t i = 0; i < file.series.size(); ++i) {
+      const view::SeriesStyle& series = file.series[i];
       const TAxis& axis = series.secondY ? graph.YAxis2() : graph.YAxis();
       const bool asked = series.secondY ? options.y2Range.has_value() : options.yRange.has_value();
-      if (axis.LogAxis() || asked || file.data.series.size() > 1) continue;
-      EXPECT_GE(Filled(axis, range(series.y)), kLeastCoverage) << series.name;
+      if (axis.LogAxis() || asked || file.series.size() > 1) continue;
+      EXPECT_GE(Filled(axis, *ranges.series[i].values.linear), kLeastCoverage) << series.name;
     }
   }
 }

@@ -15,13 +15,6 @@ namespace {
 const TRect kPlotArea{100, 50, 500, 350};
 const LegendMetrics kMetrics = LegendMetricsFor(1.0, 14);
 
-// A cloud of points filling the rectangle.
-std::vector<TPoint> Cloud(const TRect& r, int count) {
-  std::vector<TPoint> points;
-  for (int i = 0; i < count; ++i) points.push_back({r.Left + i % r.Width(), r.Top + (i * 7) % r.Height()});
-  return points;
-}
-
 }  // namespace
 
 TEST(PlotLegend, FramesSitInTheirCornersInsideThePlotArea) {
@@ -45,39 +38,35 @@ TEST(PlotLegend, FramesSitInTheirCornersInsideThePlotArea) {
 }
 
 TEST(PlotLegend, TheCornerCoveringFewestPoints) {
-  const TRect topRight = *LegendFrame(kPlotArea, Corner::TopRight, kMetrics, 60, 2);
-  const TRect topLeft = *LegendFrame(kPlotArea, Corner::TopLeft, kMetrics, 60, 2);
-  const TRect bottomRight = *LegendFrame(kPlotArea, Corner::BottomRight, kMetrics, 60, 2);
-  const TRect bottomLeft = *LegendFrame(kPlotArea, Corner::BottomLeft, kMetrics, 60, 2);
-  const auto cloudsIn = [](std::initializer_list<std::pair<TRect, int>> parts) {
-    std::vector<TPoint> points;
-    for (const auto& [rect, count] : parts) {
-      const std::vector<TPoint> cloud = Cloud(rect, count);
-      points.insert(points.end(), cloud.begin(), cloud.end());
-    }
-    return points;
+  const CornerFrames frames = *LegendFrames(kPlotArea, kMetrics, 60, 2);
+  for (Corner corner : {Corner::TopLeft, Corner::TopRight, Corner::BottomLeft, Corner::BottomRight}) {
+    EXPECT_EQ(frames[static_cast<std::size_t>(corner)], *LegendFrame(kPlotArea, corner, kMetrics, 60, 2));
+  }
+  EXPECT_FALSE(LegendFrames(kPlotArea, kMetrics, 400, 1).has_value());
+  const auto counts = [](long long topLeft, long long topRight, long long bottomLeft, long long bottomRight) {
+    return CornerCounts{topLeft, topRight, bottomLeft, bottomRight};
   };
   struct Case {
     const char* name;
-    std::vector<TPoint> points;
+    CornerCounts covered;
     Corner expected;
   };
   const Case cases[] = {
-      {"no points: top right first", {}, Corner::TopRight},
-      {"top right crowded", cloudsIn({{topRight, 50}}), Corner::TopLeft},
-      {"top crowded", cloudsIn({{topRight, 50}, {topLeft, 40}}), Corner::BottomRight},
-      {"all but bottom left", cloudsIn({{topRight, 50}, {topLeft, 40}, {bottomRight, 30}}), Corner::BottomLeft},
-      {"fewest wins", cloudsIn({{topRight, 9}, {topLeft, 8}, {bottomRight, 5}, {bottomLeft, 6}}), Corner::BottomRight},
+      {"no points: top right first", counts(0, 0, 0, 0), Corner::TopRight},
+      {"top right crowded", counts(0, 50, 0, 0), Corner::TopLeft},
+      {"top crowded", counts(40, 50, 0, 0), Corner::BottomRight},
+      {"all but bottom left", counts(40, 50, 0, 30), Corner::BottomLeft},
+      {"fewest wins", counts(8, 9, 6, 5), Corner::BottomRight},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FreestCorner(kPlotArea, kMetrics, 60, 2, c.points), c.expected) << c.name;
-  }
+  for (const Case& c : cases) EXPECT_EQ(FreestCorner(c.covered), c.expected) << c.name;
   // Auto shows a legend for two series or more; a corner asked for, for one too.
-  EXPECT_FALSE(LegendCorner(LegendPlace::Auto, kPlotArea, kMetrics, 60, 1, {}).has_value());
-  EXPECT_EQ(LegendCorner(LegendPlace::Auto, kPlotArea, kMetrics, 60, 2, {}), Corner::TopRight);
-  EXPECT_EQ(LegendCorner(LegendPlace::BottomLeft, kPlotArea, kMetrics, 60, 1, {}), Corner::BottomLeft);
-  EXPECT_FALSE(LegendCorner(LegendPlace::None, kPlotArea, kMetrics, 60, 3, {}).has_value());
-  EXPECT_FALSE(LegendCorner(LegendPlace::TopLeft, kPlotArea, kMetrics, 1000, 3, {}).has_value());
+  const CornerCounts none{};
+  EXPECT_FALSE(LegendCorner(LegendPlace::Auto, 1, true, none).has_value());
+  EXPECT_EQ(LegendCorner(LegendPlace::Auto, 2, true, counts(1, 1, 1, 0)), Corner::BottomRight);
+  EXPECT_EQ(LegendCorner(LegendPlace::BottomLeft, 1, true, none), Corner::BottomLeft);
+  EXPECT_FALSE(LegendCorner(LegendPlace::None, 3, true, none).has_value());
+  EXPECT_FALSE(LegendCorner(LegendPlace::TopLeft, 3, false, none).has_value());
+  EXPECT_FALSE(LegendCorner(LegendPlace::Auto, 3, false, none).has_value());
 }
 
 TEST(PlotLegend, DrawsAFramedBoxWithALineInEachSeriesColour) {
@@ -86,13 +75,12 @@ TEST(PlotLegend, DrawsAFramedBoxWithALineInEachSeriesColour) {
   TCanvas& canvas = bitmap.Canvas();
   canvas.Brush().SetColor(clSilver);
   canvas.FillRect({0, 0, 300, 200});
-  view::PlotData data;
-  data.series = {{{}, false, "alpha", {clRed, 1, LineStyle::Solid, false, 2}},
-                 {{}, true, "beta", {clGreen, 3, LineStyle::Solid, false, 2}}};
+  const std::vector<view::SeriesStyle> series{{false, "alpha", {clRed, 1, LineStyle::Solid, false, 2}},
+                                              {true, "beta", {clGreen, 3, LineStyle::Solid, false, 2}}};
   TFont font;
   font.SetSize(8);
   const TRect frame{20, 30, 160, 80};
-  const std::vector<TextBox> names = DrawLegend(canvas, frame, kMetrics, data, font, 1.0, false);
+  const std::vector<TextBox> names = DrawLegend(canvas, frame, kMetrics, series, font, 1.0, false);
   ASSERT_EQ(names.size(), 2u);
   EXPECT_EQ(names[0].text, "alpha");
   EXPECT_EQ(names[1].text, "beta");
@@ -106,12 +94,12 @@ TEST(PlotLegend, DrawsAFramedBoxWithALineInEachSeriesColour) {
   for (std::size_t row = 0; row < 2; ++row) {
     const int middle = frame.Top + kMetrics.padding + static_cast<int>(row) * kMetrics.rowHeight + kMetrics.rowHeight / 2;
     const int x = frame.Left + kMetrics.padding + kMetrics.sampleLength / 2;
-    EXPECT_EQ(canvas.Pixel(x, middle), data.series[row].pen.color) << row;
+    EXPECT_EQ(canvas.Pixel(x, middle), series[row].pen.color) << row;
     EXPECT_LT(names[row].rect.Top, middle);
     EXPECT_GT(names[row].rect.Bottom, middle);
   }
   // Monochrome draws every line black.
-  DrawLegend(canvas, frame, kMetrics, data, font, 1.0, true);
+  DrawLegend(canvas, frame, kMetrics, series, font, 1.0, true);
   EXPECT_EQ(canvas.Pixel(frame.Left + kMetrics.padding + 4, frame.Top + kMetrics.padding + kMetrics.rowHeight / 2),
             clBlack);
 }

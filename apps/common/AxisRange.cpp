@@ -40,6 +40,16 @@ std::optional<ValueRange> CombinedRange(std::optional<ValueRange> a, std::option
   return ValueRange{std::min(a->lo, b->lo), std::max(a->hi, b->hi)};
 }
 
+ColumnRanges RangesOf(std::span<const float> values) {
+  const std::optional<ValueRange> linear = PlottableRange(values, false);
+  // Without a value at or below zero the positive values are the finite ones.
+  return {linear, !linear || linear->lo > 0.0f ? linear : PlottableRange(values, true)};
+}
+
+ColumnRanges CombinedRanges(const ColumnRanges& a, const ColumnRanges& b) {
+  return {CombinedRange(a.linear, b.linear), CombinedRange(a.positive, b.positive)};
+}
+
 ValueRange Widened(ValueRange range, bool log) {
   if (range.lo != range.hi) return range;
   const float v = range.lo;

@@ -19,6 +19,15 @@ std::optional<ValueRange> PlottableRange(std::span<const float> values, bool log
 // The range covering both; either may be absent.
 std::optional<ValueRange> CombinedRange(std::optional<ValueRange> a, std::optional<ValueRange> b);
 
+// The values a column's axis can show, linear and logarithmic.
+struct ColumnRanges {
+  std::optional<ValueRange> linear;    // finite values
+  std::optional<ValueRange> positive;  // finite positive values
+  std::optional<ValueRange> For(bool log) const { return log ? positive : linear; }
+};
+ColumnRanges RangesOf(std::span<const float> values);
+ColumnRanges CombinedRanges(const ColumnRanges& a, const ColumnRanges& b);
+
 // A range with width: equal bounds move a decade apart on a logarithmic axis,
 // and on a linear one by half their magnitude (1 at zero) each way.
 ValueRange Widened(ValueRange range, bool log);

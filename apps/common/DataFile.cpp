@@ -6,54 +6,35 @@
 
 #include "common/DataTable.h"
 #include "common/SeriesColors.h"
-
 #include "core/FormFiles.h"
+
 namespace pelk::view {
 
 namespace {
 
 // The series' pen and name: its column's colour and title, then what the
 // options say.
-SeriesData SeriesOf(std::vector<float> values, bool secondY, std::size_t column, std::size_t xColumn,
-                    const cli::CsvLayout& layout, const cli::SeriesLook& look) {
-  SeriesData series;
-  series.y = std::move(values);
-  series.secondY = secondY;
-  series.name = look.name.value_or(cli::ColumnTitle(layout, column));
+SeriesStyle StyleOf(bool secondY, std::size_t column, std::size_t xColumn, const cli::CsvLayout& layout,
+                    const cli::SeriesLook& look) {
+  SeriesStyle style;
+  style.secondY = secondY;
+  style.name = look.name.value_or(cli::ColumnTitle(layout, column));
   // The palette runs over the columns beside X.
-  series.pen.color = look.color.value_or(cli::SeriesColor(column > xColumn ? column - 1 : column));
-  series.pen.width = look.width.value_or(1);
-  series.pen.style = look.style.value_or(cli::LineStyle::Solid);
-  series.pen.points = look.points;
-  return series;
+  style.pen.color = look.color.value_or(cli::SeriesColor(column > xColumn ? column - 1 : column));
+  style.pen.width = look.width.value_or(1);
+  style.pen.style = look.style.value_or(cli::LineStyle::Solid);
+  style.pen.points = look.points;
+  return style;
 }
 
-// The chosen columns as series: each column's values are moved at their last
-// use and copied before it.
-PlotData PlotDataOf(cli::DataTable& table, const cli::ColumnChoice& choice, const cli::PlotOptions& options) {
-  std::vector<std::size_t> uses{choice.x};
-  uses.insert(uses.end(), choice.y.begin(), choice.y.end());
-  uses.insert(uses.end(), choice.y2.begin(), choice.y2.end());
-  std::size_t next = 0;
-  const auto take = [&]() -> std::vector<float> {
-    const std::size_t column = uses[next++];
-    std::vector<float>& values = table.Column(column);
-    const bool usedLater = std::find(uses.begin() + static_cast<std::ptrdiff_t>(next), uses.end(), column) != uses.end();
-    return usedLater ? values : std::move(values);
-  };
-  const auto lookOf = [](const std::vector<cli::SeriesLook>& looks, std::size_t i) {
-    return i < looks.size() ? looks[i] : cli::SeriesLook{};
-  };
-  PlotData data;
-  data.x = take();
-  const cli::CsvLayout& layout = table.csv.layout;
-  for (std::size_t i = 0; i < choice.y.size(); ++i) {
-    data.series.push_back(SeriesOf(take(), false, choice.y[i], choice.x, layout, lookOf(options.yLooks, i)));
+void AddSeries(DataFile& file, const std::vector<std::size_t>& columns, const std::vector<cli::SeriesLook>& looks,
+               bool secondY) {
+  const cli::DataTable& table = file.table;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const cli::SeriesLook look = i < looks.size() ? looks[i] : cli::SeriesLook{};
+    file.series.push_back(StyleOf(secondY, columns[i], table.choice.x, table.csv.layout, look));
+    file.seriesColumns.push_back(columns[i]);
   }
-  for (std::size_t i = 0; i < choice.y2.size(); ++i) {
-    data.series.push_back(SeriesOf(take(), true, choice.y2[i], choice.x, layout, lookOf(options.y2Looks, i)));
-  }
-  return data;
 }
 
 // An axis label given, or the titles of the axis's columns.
@@ -65,41 +46,86 @@ std::string LabelOf(const std::optional<std::string>& given, const cli::CsvLayou
 }  // namespace
 
 DataFile ReadDataFile(const cli::PlotOptions& options, std::istream& in,
-                      const std::function<void(long long rows)>& onProgress) {
-  cli::DataTable table = cli::ReadDataTable(options, in, onProgress);
+                      const std::function<void(long long rows)>& onProgress, RowKeeping keeping) {
   DataFile file;
-  file.shownName = table.shownName;
-  file.choice = table.choice;
-  file.layout = table.csv.layout;
-  file.xTitle = cli::XAxisTitle(table);
-  file.badRows = table.csv.badRows;
-  file.data = PlotDataOf(table, file.choice, options);
+  file.table = keeping == RowKeeping::Keep ? cli::ReadDataTable(options, in, onProgress)
+                                           : cli::ScanDataTable(options, in, onProgress);
+  file.xTitle = cli::XAxisTitle(file.table);
+  AddSeries(file, file.table.choice.y, options.yLooks, false);
+  AddSeries(file, file.table.choice.y2, options.y2Looks, true);
   return file;
 }
 
-DataFile ReadDataFile(const cli::PlotOptions& options) { return ReadDataFile(options, std::cin, nullptr); }
+DataFile ReadDataFile(const cli::PlotOptions& options) {
+  return ReadDataFile(options, std::cin, nullptr, RowKeeping::Keep);
+}
+
+PlotRanges RangesOf(const DataFile& file) {
+  PlotRanges ranges{file.table.Ranges(file.table.choice.x), {}};
+  for (std::size_t i = 0; i < file.series.size(); ++i) {
+    ranges.series.push_back({file.table.Ranges(file.seriesColumns[i]), file.series[i].secondY});
+  }
+  return ranges;
+}
+
+cli::SeriesExtent ExtentOf(const DataFile& file, std::size_t series) {
+  const cli::DataTable& table = file.table;
+  return {table.Ranges(table.choice.x), table.Ranges(file.seriesColumns.at(series)), table.csv.rows};
+}
+
+void ForEachSeriesBlock(const DataFile& file, std::size_t series,
+                        const std::function<void(std::span<const float> x, std::span<const float> y)>& onBlock) {
+  const cli::DataTable& table = file.table;
+  const std::size_t column = file.seriesColumns.at(series);
+  cli::ForEachRowBlock(table, [&](const cli::CsvBlock& block) {
+    onBlock(table.Column(block, table.choice.x), table.Column(block, column));
+  });
+}
+
+PlotData TakePlotData(DataFile&& file) {
+  cli::DataTable& table = file.table;
+  // Each column's values are moved at their last use and copied before it.
+  std::vector<std::size_t> uses{table.choice.x};
+  uses.insert(uses.end(), file.seriesColumns.begin(), file.seriesColumns.end());
+  std::size_t next = 0;
+  const auto take = [&]() -> std::vector<float> {
+    const std::size_t column = uses[next++];
+    std::vector<float>& values = table.Column(column);
+    const bool usedLater = std::find(uses.begin() + static_cast<std::ptrdiff_t>(next), uses.end(), column) != uses.end();
+    return usedLater ? values : std::move(values);
+  };
+  PlotData data;
+  data.x = take();
+  for (SeriesStyle& style : file.series) {
+    SeriesData& series = data.series.emplace_back();
+    static_cast<SeriesStyle&>(series) = std::move(style);
+    series.y = take();
+  }
+  return data;
+}
 
 std::vector<std::string> SetUpGraphForData(TPelkgraph& graph, const cli::PlotOptions& options, const DataFile& file) {
-  const cli::ColumnChoice& choice = file.choice;
+  const cli::ColumnChoice& choice = file.table.choice;
+  const cli::CsvLayout& layout = file.table.csv.layout;
   if (options.form) ReadFormFile(*options.form, graph);
   // Without a form the tool's own defaults apply; with one, only what was asked.
   const bool defaults = !options.form;
   if (options.title || defaults) {
-    graph.SetTitle(options.title.value_or(std::filesystem::path(file.shownName).filename().string()));
+    graph.SetTitle(options.title.value_or(std::filesystem::path(file.ShownName()).filename().string()));
   }
   if (options.subtitle || defaults) graph.SetSubtitle(options.subtitle.value_or(""));
   if (options.id || defaults) graph.SetIdentification(options.id.value_or(""));
   if (options.xLabel || defaults) graph.XAxis().SetAxisLabel(options.xLabel.value_or(file.xTitle));
-  if (options.yLabel || defaults) graph.YAxis().SetAxisLabel(LabelOf(options.yLabel, file.layout, choice.y));
+  if (options.yLabel || defaults) graph.YAxis().SetAxisLabel(LabelOf(options.yLabel, layout, choice.y));
   if (options.logX || defaults) graph.XAxis().SetLog(options.logX);
   if (options.logY || defaults) graph.YAxis().SetLog(options.logY);
   if (options.logY2 || defaults) graph.YAxis2().SetLog(options.logY2);
   if (!choice.y2.empty() || defaults) graph.SetSecondYaxis(!choice.y2.empty());
   if (!choice.y2.empty() && (options.y2Label || defaults)) {
-    graph.YAxis2().SetAxisLabel(LabelOf(options.y2Label, file.layout, choice.y2));
+    graph.YAxis2().SetAxisLabel(LabelOf(options.y2Label, layout, choice.y2));
   }
   if (options.form && options.keepAxes) return {};
-  return FitAxesToData(graph, file.data, {options.divisions, options.xRange, options.yRange, options.y2Range});
+  return FitAxesToData(graph, RangesOf(file), {options.divisions, options.xRange, options.yRange, options.y2Range});
 }
 
 }  // namespace pelk::view

@@ -32,14 +32,7 @@ auto NamingTheFile(const std::string& shownName, Read read) {
 
 void AddRanges(std::vector<ColumnRanges>& ranges, const CsvBlock& block) {
   ranges.resize(block.values.size());
-  for (std::size_t k = 0; k < block.values.size(); ++k) {
-    const std::optional<ValueRange> linear = PlottableRange(block.values[k], false);
-    // Without a value at or below zero the positive values are the finite ones.
-    const std::optional<ValueRange> positive =
-        !linear || linear->lo > 0.0f ? linear : PlottableRange(block.values[k], true);
-    ranges[k].linear = CombinedRange(ranges[k].linear, linear);
-    ranges[k].positive = CombinedRange(ranges[k].positive, positive);
-  }
+  for (std::size_t k = 0; k < block.values.size(); ++k) ranges[k] = CombinedRanges(ranges[k], RangesOf(block.values[k]));
 }
 
 void AddRows(std::vector<std::vector<float>>& values, const CsvBlock& block) {
@@ -110,9 +103,8 @@ std::span<const float> DataTable::Column(const CsvBlock& block, std::size_t colu
   return block.values[ColumnIndex(csv, column)];
 }
 
-std::optional<ValueRange> DataTable::Range(std::size_t column, bool log) const {
-  const ColumnRanges& range = ranges.at(ColumnIndex(csv, column));
-  return log ? range.positive : range.linear;
+const ColumnRanges& DataTable::Ranges(std::size_t column) const {
+  return ranges.at(ColumnIndex(csv, column));
 }
 
 std::string ShownName(const std::string& input) { return input == "-" ? "<stdin>" : input; }

@@ -18,12 +18,6 @@
 
 namespace pelk::cli {
 
-// The values a column's axis can show, linear and logarithmic.
-struct ColumnRanges {
-  std::optional<ValueRange> linear;    // finite values
-  std::optional<ValueRange> positive;  // finite positive values
-};
-
 struct DataTable {
   CsvTable csv;  // csv.values are empty when the rows are read again
   ColumnChoice choice;
@@ -37,8 +31,8 @@ struct DataTable {
   std::vector<float>& Column(std::size_t column);
   // The values of a column read in a block of rows.
   std::span<const float> Column(const CsvBlock& block, std::size_t column) const;
-  // The range of a column read, as a linear or a logarithmic axis shows it.
-  std::optional<ValueRange> Range(std::size_t column, bool log) const;
+  // The ranges of a column read.
+  const ColumnRanges& Ranges(std::size_t column) const;
 };
 
 // The name a data file is shown by: the path, or "<stdin>" for "-".

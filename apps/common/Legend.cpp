@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "plot/Mapping.h"
+#include "common/GraphMapping.h"
 #include "platform/Gdi.h"
 
 namespace pelk::cli {
@@ -14,12 +14,6 @@ namespace {
 int Scaled(int pixels, double scale) { return std::max(1, static_cast<int>(std::lround(pixels * scale))); }
 
 bool Inside(const TRect& r, TPoint p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
-
-AxisMap MapOf(const TAxis& axis, int divisionWidth, int originPixel, AxisOrientation orientation) {
-  static const double ln10 = std::log(10.0);
-  return AxisMap({axis.LogAxis(), axis.OriginValue(), axis.ScalePerDivision(), axis.MinExponent()},
-                 {divisionWidth, originPixel, orientation}, ln10);
-}
 
 }  // namespace
 
@@ -40,62 +34,58 @@ std::optional<TRect> LegendFrame(const TRect& plotArea, Corner corner, const Leg
   return TRect{x, y, x + static_cast<int>(width), y + static_cast<int>(height)};
 }
 
-std::optional<Corner> FreestCorner(const TRect& plotArea, const LegendMetrics& metrics, int widestName, int rows,
-                                   std::span<const TPoint> points) {
-  constexpr std::array<Corner, 4> kOrder{Corner::TopRight, Corner::TopLeft, Corner::BottomRight, Corner::BottomLeft};
-  std::optional<Corner> best;
-  long long fewest = 0;
-  for (Corner corner : kOrder) {
+std::optional<CornerFrames> LegendFrames(const TRect& plotArea, const LegendMetrics& metrics, int widestName,
+                                         int rows) {
+  CornerFrames frames;
+  for (Corner corner : {Corner::TopLeft, Corner::TopRight, Corner::BottomLeft, Corner::BottomRight}) {
     const std::optional<TRect> frame = LegendFrame(plotArea, corner, metrics, widestName, rows);
     if (!frame) return std::nullopt;
-    const long long covered = std::count_if(points.begin(), points.end(), [&](TPoint p) { return Inside(*frame, p); });
-    if (!best || covered < fewest) {
-      best = corner;
-      fewest = covered;
-    }
+    frames[static_cast<std::size_t>(corner)] = *frame;
+  }
+  return frames;
+}
+
+void CountCoveredPoints(const TPelkgraph& graph, std::span<const float> x, std::span<const float> y, bool secondY,
+                        const CornerFrames& frames, CornerCounts& covered) {
+  const AxisMap xMap = XMapOf(graph);
+  const AxisMap yMap = YMapOf(graph, secondY);
+  const std::size_t count = std::min(x.size(), y.size());
+  for (std::size_t i = 0; i < count; ++i) {
+    const float px = xMap.UncheckedPixel(x[i]);
+    const float py = yMap.UncheckedPixel(y[i]);
+    if (!(std::fabs(px) < 1e9f && std::fabs(py) < 1e9f)) continue;
+    const TPoint p{static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py))};
+    for (std::size_t k = 0; k < frames.size(); ++k) covered[k] += Inside(frames[k], p);
+  }
+}
+
+Corner FreestCorner(const CornerCounts& covered) {
+  constexpr std::array<Corner, 4> kOrder{Corner::TopRight, Corner::TopLeft, Corner::BottomRight, Corner::BottomLeft};
+  Corner best = kOrder[0];
+  for (Corner corner : kOrder) {
+    if (covered[static_cast<std::size_t>(corner)] < covered[static_cast<std::size_t>(best)]) best = corner;
   }
   return best;
 }
 
-std::optional<Corner> LegendCorner(LegendPlace place, const TRect& plotArea, const LegendMetrics& metrics,
-                                   int widestName, int rows, std::span<const TPoint> points) {
-  std::optional<Corner> corner;
+std::optional<Corner> LegendCorner(LegendPlace place, int rows, bool fits, const CornerCounts& covered) {
+  if (!fits) return std::nullopt;
   switch (place) {
-    case LegendPlace::None: return std::nullopt;
+    case LegendPlace::None: break;
     case LegendPlace::Auto:
-      if (rows < 2) return std::nullopt;
-      return FreestCorner(plotArea, metrics, widestName, rows, points);
-    case LegendPlace::TopLeft: corner = Corner::TopLeft; break;
-    case LegendPlace::TopRight: corner = Corner::TopRight; break;
-    case LegendPlace::BottomLeft: corner = Corner::BottomLeft; break;
-    case LegendPlace::BottomRight: corner = Corner::BottomRight; break;
+      if (rows >= 2) return FreestCorner(covered);
+      break;
+    case LegendPlace::TopLeft: return rows >= 1 ? std::optional(Corner::TopLeft) : std::nullopt;
+    case LegendPlace::TopRight: return rows >= 1 ? std::optional(Corner::TopRight) : std::nullopt;
+    case LegendPlace::BottomLeft: return rows >= 1 ? std::optional(Corner::BottomLeft) : std::nullopt;
+    case LegendPlace::BottomRight: return rows >= 1 ? std::optional(Corner::BottomRight) : std::nullopt;
   }
-  if (rows < 1 || !LegendFrame(plotArea, *corner, metrics, widestName, rows)) return std::nullopt;
-  return corner;
-}
-
-std::vector<TPoint> DataPoints(const TPelkgraph& graph, const view::PlotData& data) {
-  const TRect area{graph.Xorigin(), graph.Yend(), graph.Xend() + 1, graph.Yorigin() + 1};
-  const AxisMap x = MapOf(graph.XAxis(), graph.XAxis().DivisionWidth(), graph.Xorigin(), AxisOrientation::Horizontal);
-  const AxisMap y = MapOf(graph.YAxis(), graph.YAxis().DivisionWidth(), graph.Yorigin(), AxisOrientation::Vertical);
-  const AxisMap y2 = MapOf(graph.YAxis2(), graph.YAxis().DivisionWidth(), graph.Yorigin(), AxisOrientation::Vertical);
-  std::vector<TPoint> points;
-  for (const view::SeriesData& series : data.series) {
-    const AxisMap& ys = series.secondY && graph.SecondYaxis() ? y2 : y;
-    const std::size_t count = std::min(data.x.size(), series.y.size());
-    for (std::size_t i = 0; i < count; ++i) {
-      const float px = x.UncheckedPixel(data.x[i]);
-      const float py = ys.UncheckedPixel(series.y[i]);
-      if (!(std::fabs(px) < 1e9f && std::fabs(py) < 1e9f)) continue;
-      const TPoint p{static_cast<int>(std::lround(px)), static_cast<int>(std::lround(py))};
-      if (Inside(area, p)) points.push_back(p);
-    }
-  }
-  return points;
+  return std::nullopt;
 }
 
 std::vector<TextBox> DrawLegend(TCanvas& canvas, const TRect& frame, const LegendMetrics& m,
-                                const view::PlotData& data, const TFont& font, double scale, bool monochrome) {
+                                std::span<const view::SeriesStyle> series, const TFont& font, double scale,
+                                bool monochrome) {
   std::vector<TextBox> boxes;
   TPen& pen = canvas.Pen();
   pen.SetMode(pmCopy);
@@ -111,18 +101,18 @@ std::vector<TextBox> DrawLegend(TCanvas& canvas, const TRect& frame, const Legen
   SetTextAlign(canvas.Handle(), TA_LEFT | TA_TOP);
   const int cell = canvas.TextHeight("Hg");
   int top = frame.Top + m.padding;
-  for (const view::SeriesData& series : data.series) {
+  for (const view::SeriesStyle& style : series) {
     const int middle = top + m.rowHeight / 2;
     const int lineLeft = frame.Left + m.padding;
-    pen.SetColor(monochrome ? clBlack : series.pen.color);
-    pen.SetWidth(std::max(1, static_cast<int>(std::lround(series.pen.width * scale))));
-    pen.SetStyle(PenStyleOf(series.pen.style));
+    pen.SetColor(monochrome ? clBlack : style.pen.color);
+    pen.SetWidth(std::max(1, static_cast<int>(std::lround(style.pen.width * scale))));
+    pen.SetStyle(PenStyleOf(style.pen.style));
     canvas.MoveTo(lineLeft, middle);
     canvas.LineTo(lineLeft + m.sampleLength, middle);
     const int textLeft = lineLeft + m.sampleLength + m.gap;
     const int textTop = middle - cell / 2;
-    canvas.TextOut(textLeft, textTop, series.name);
-    boxes.push_back({TRect{textLeft, textTop, textLeft + canvas.TextWidth(series.name), textTop + cell}, series.name,
+    canvas.TextOut(textLeft, textTop, style.name);
+    boxes.push_back({TRect{textLeft, textTop, textLeft + canvas.TextWidth(style.name), textTop + cell}, style.name,
                      TextKind::Legend});
     top += m.rowHeight;
   }

@@ -3,6 +3,7 @@
 // points unless one is asked for.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -35,24 +36,33 @@ LegendMetrics LegendMetricsFor(double scale, int cellHeight);
 std::optional<TRect> LegendFrame(const TRect& plotArea, Corner corner, const LegendMetrics& metrics,
                                  int widestName, int rows);
 
-// The corner whose frame holds the fewest of the points (ties: top right,
-// top left, bottom right, bottom left); nullopt when no frame fits.
-std::optional<Corner> FreestCorner(const TRect& plotArea, const LegendMetrics& metrics, int widestName, int rows,
-                                   std::span<const TPoint> points);
+// The frames of the four corners, indexed by Corner (they have one size);
+// nullopt when they do not fit.
+using CornerFrames = std::array<TRect, 4>;
+std::optional<CornerFrames> LegendFrames(const TRect& plotArea, const LegendMetrics& metrics, int widestName,
+                                         int rows);
+
+// How many data points each corner's frame holds, indexed by Corner.
+using CornerCounts = std::array<long long, 4>;
+
+// Adds the points of a series that fall inside each frame: (x[i], y[i]) in
+// the control pixels of a graph laid out on the screen.
+void CountCoveredPoints(const TPelkgraph& graph, std::span<const float> x, std::span<const float> y, bool secondY,
+                        const CornerFrames& frames, CornerCounts& covered);
+
+// The corner whose frame holds the fewest points (ties: top right, top
+// left, bottom right, bottom left).
+Corner FreestCorner(const CornerCounts& covered);
 
 // The corner asked for, or the freest for Auto (which shows a legend only
-// for two series or more); nullopt for None or when nothing fits.
-std::optional<Corner> LegendCorner(LegendPlace place, const TRect& plotArea, const LegendMetrics& metrics,
-                                   int widestName, int rows, std::span<const TPoint> points);
-
-// The control pixels of the data points of a graph laid out on the screen
-// (those inside the plot area).
-std::vector<TPoint> DataPoints(const TPelkgraph& graph, const view::PlotData& data);
+// for two series or more); nullopt for None or when the frames do not fit.
+std::optional<Corner> LegendCorner(LegendPlace place, int rows, bool fits, const CornerCounts& covered);
 
 // Draws the legend of the series onto the canvas in the frame; `scale` is
 // the canvas's pixels per screen pixel at 96 dpi. Returns the box of each
 // name.
 std::vector<TextBox> DrawLegend(TCanvas& canvas, const TRect& frame, const LegendMetrics& metrics,
-                                const view::PlotData& data, const TFont& font, double scale, bool monochrome);
+                                std::span<const view::SeriesStyle> series, const TFont& font, double scale,
+                                bool monochrome);
 
 }  // namespace pelk::cli

@@ -13,17 +13,17 @@ namespace pelk::view {
 
 namespace {
 
-std::optional<cli::ValueRange> RangeOfSeries(const PlotData& data, bool secondY, bool log) {
+std::optional<cli::ValueRange> RangeOfSeries(const PlotRanges& data, bool secondY, bool log) {
   std::optional<cli::ValueRange> range;
-  for (const SeriesData& series : data.series) {
-    if (series.secondY == secondY) range = cli::CombinedRange(range, cli::PlottableRange(series.y, log));
+  for (const SeriesRanges& series : data.series) {
+    if (series.secondY == secondY) range = cli::CombinedRange(range, series.values.For(log));
   }
   return range;
 }
 
-bool HasSeriesOn(const PlotData& data, bool secondY) {
+bool HasSeriesOn(const PlotRanges& data, bool secondY) {
   return std::any_of(data.series.begin(), data.series.end(),
-                     [secondY](const SeriesData& series) { return series.secondY == secondY; });
+                     [secondY](const SeriesRanges& series) { return series.secondY == secondY; });
 }
 
 // A value with all the digits a float holds.
@@ -85,16 +85,25 @@ std::optional<std::string> FitAxis(TPelkgraph& graph, TAxis& axis, DivisionChoic
 
 }  // namespace
 
+cli::SeriesPen ScaledPen(cli::SeriesPen pen, double scale) {
+  pen.width = std::max(1, static_cast<int>(std::lround(pen.width * scale)));
+  pen.markRadius = std::max(1, static_cast<int>(std::lround(pen.markRadius * scale)));
+  return pen;
+}
+
 void DrawPlotData(TPelkgraph& graph, const PlotData& data, double scale) {
   for (const SeriesData& series : data.series) {
-    cli::SeriesPen pen = series.pen;
-    pen.width = std::max(1, static_cast<int>(std::lround(pen.width * scale)));
-    pen.markRadius = std::max(1, static_cast<int>(std::lround(pen.markRadius * scale)));
-    cli::DrawSeries(graph, data.x, series.y, pen, series.secondY);
+    cli::DrawSeries(graph, data.x, series.y, ScaledPen(series.pen, scale), series.secondY);
   }
 }
 
-std::vector<std::string> FitAxesToData(TPelkgraph& graph, const PlotData& data, const AxisFitSettings& settings) {
+PlotRanges RangesOf(const PlotData& data) {
+  PlotRanges ranges{cli::RangesOf(data.x), {}};
+  for (const SeriesData& series : data.series) ranges.series.push_back({cli::RangesOf(series.y), series.secondY});
+  return ranges;
+}
+
+std::vector<std::string> FitAxesToData(TPelkgraph& graph, const PlotRanges& data, const AxisFitSettings& settings) {
   std::vector<std::string> notes;
   const auto fit = [&](TAxis& axis, DivisionChoice divisions, std::optional<cli::ValueRange> values,
                        std::optional<cli::ValueRange> asked, const std::string& name) {
@@ -103,7 +112,7 @@ std::vector<std::string> FitAxesToData(TPelkgraph& graph, const PlotData& data, 
   TAxis& y = graph.YAxis();
   TAxis& y2 = graph.YAxis2();
   const DivisionChoice asGiven = ChoiceOf(settings.divisions);
-  fit(graph.XAxis(), asGiven, cli::PlottableRange(data.x, graph.XAxis().LogAxis()), settings.x, "X");
+  fit(graph.XAxis(), asGiven, data.x.For(graph.XAxis().LogAxis()), settings.x, "X");
   const bool secondY = HasSeriesOn(data, true);
   std::optional<cli::ValueRange> yValues = RangeOfSeries(data, false, y.LogAxis());
   const std::optional<cli::ValueRange> y2Values = RangeOfSeries(data, true, y2.LogAxis());

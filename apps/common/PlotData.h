@@ -12,11 +12,15 @@
 
 namespace pelk::view {
 
-struct SeriesData {
-  std::vector<float> y;
+// How a series is drawn and named.
+struct SeriesStyle {
   bool secondY = false;  // on the second Y axis
   std::string name;      // in the legend
   cli::SeriesPen pen;    // widths at 96 dpi
+};
+
+struct SeriesData : SeriesStyle {
+  std::vector<float> y;
 };
 
 struct PlotData {
@@ -27,6 +31,19 @@ struct PlotData {
 // Draws every series with its pen, in axis values; widths and marks are
 // multiplied by `scale` (the screen's pixels per inch over 96).
 void DrawPlotData(TPelkgraph& graph, const PlotData& data, double scale = 1.0);
+// The pen with its width and mark multiplied by `scale`, at least a pixel.
+cli::SeriesPen ScaledPen(cli::SeriesPen pen, double scale);
+
+// The values a plot's axes are fitted to: those of X and of each series.
+struct SeriesRanges {
+  cli::ColumnRanges values;
+  bool secondY = false;
+};
+struct PlotRanges {
+  cli::ColumnRanges x;
+  std::vector<SeriesRanges> series;
+};
+PlotRanges RangesOf(const PlotData& data);
 
 // How the axes are fitted: a fixed number of linear divisions (0: chosen per
 // axis) and ranges to show exactly instead of those of the data.
@@ -41,7 +58,7 @@ struct AxisFitSettings {
 // decimals that tell neighbouring numbers apart. Throws std::runtime_error
 // when an axis has no value it can show. Returns a note for every axis that
 // could not be fitted to all of its values.
-std::vector<std::string> FitAxesToData(TPelkgraph& graph, const PlotData& data, const AxisFitSettings& settings);
+std::vector<std::string> FitAxesToData(TPelkgraph& graph, const PlotRanges& data, const AxisFitSettings& settings);
 
 // Gives two logarithmic Y axes the same number of decades, so that the second
 // axis's numbers stay on the shared grid; otherwise does nothing.

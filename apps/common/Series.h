@@ -3,6 +3,7 @@
 
 #include <span>
 
+#include "common/AxisRange.h"
 #include "common/Options.h"
 #include "core/Pelkgraph.h"
 
@@ -22,6 +23,40 @@ struct SeriesPen {
 // marked with a small square. secondY puts the series on the second Y axis.
 void DrawSeries(TPelkgraph& graph, std::span<const float> x, std::span<const float> y, const SeriesPen& pen,
                 bool secondY);
+
+// What drawing a series in parts needs to know of the whole series: the
+// ranges of its values and how many points it has.
+struct SeriesExtent {
+  ColumnRanges x, y;
+  long long points = 0;
+};
+
+// A series drawn in consecutive parts exactly as DrawSeries draws it whole:
+// the graph's pen is set for it while the trace lives, and each part goes
+// on where the last one ended. Nothing else may draw on the graph between
+// the parts.
+class SeriesTrace {
+ public:
+  SeriesTrace(TPelkgraph& graph, const SeriesPen& pen, bool secondY, const SeriesExtent& extent);
+  ~SeriesTrace();
+  SeriesTrace(const SeriesTrace&) = delete;
+  SeriesTrace& operator=(const SeriesTrace&) = delete;
+
+  void Draw(std::span<const float> x, std::span<const float> y);
+
+ private:
+  void DrawPoint(float x, float y);
+  std::size_t RunEnd(std::span<const float> x, std::span<const float> y, std::size_t first) const;
+
+  TPelkgraph& graph_;
+  int markRadius_;
+  bool mark_;
+  bool logX_, logY_;  // the axes the series is mapped on
+  bool runs_;         // runs of showable points may go in one call
+  TPenStyle previousStyle_;
+  int previousWidth_;
+  bool segmentOpen_ = false;  // the previous point was drawn
+};
 
 TPenStyle PenStyleOf(LineStyle style);
 

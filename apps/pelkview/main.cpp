@@ -25,7 +25,7 @@ namespace {
 using namespace pelk::view;
 
 std::string WindowTitle(const std::optional<DataFile>& file) {
-  return file ? "pelkview - " + file->shownName : "pelkview";
+  return file ? "pelkview - " + file->ShownName() : "pelkview";
 }
 
 int Run(const ViewerOptions& options) {
@@ -33,18 +33,19 @@ int Run(const ViewerOptions& options) {
   std::optional<DataFile> file;
   if (options.plot) file = ReadDataFile(*options.plot);
 
+  const std::string title = WindowTitle(file);
   GraphView view(std::cerr, options.dpi);
   if (file) {
     SetUpGraphForData(view.Graph(), *options.plot, *file);
-    if (file->badRows > 0) std::cerr << "pelkview: skipped " << file->badRows << " bad rows" << std::endl;
-    view.SetData(std::move(file->data));
+    if (file->BadRows() > 0) std::cerr << "pelkview: skipped " << file->BadRows() << " bad rows" << std::endl;
+    view.SetData(TakePlotData(std::move(*file)));
   } else {
     view.SetData(DemoData(view.Graph()));
   }
 
   const PrivateRuntimeDir runtimeDir;
   VideoSession video;
-  const LoopSettings settings{WindowTitle(file), options.saveName};
+  const LoopSettings settings{title, options.saveName};
   Window window(settings.title, options.windowSize.width, options.windowSize.height);
   const ClientSize size = window.Size();
   view.Resize(size.width, size.height);
