@@ -368,6 +368,9 @@ class TPelkgraph : public TGraphicControl {
   struct PenPoint;
   bool PixelCallPoint(int X, int Y, PenPoint& point) const;
   bool ScaledCallPoint(const PlotSession& session, float X, float Y, PenPoint& point) const;
+  // The screen's part of them.
+  bool PixelScreenPoint(int X, int Y, PenPosition& screen) const;
+  bool ScaledScreenPoint(const PlotSession& session, float X, float Y, PenPosition& screen) const;
   void SelectPrinterClip();
   void StoreScreenPosition(const PenPosition& screen);
   void StorePosition(const PenPoint& point);
@@ -377,8 +380,8 @@ class TPelkgraph : public TGraphicControl {
   void SkipPoint();
   template <class Place>
   void LineCall(Place place);
-  template <class Place>
-  void LineRun(std::size_t count, Place place);
+  template <class Place, class ScreenPlace>
+  void LineRun(std::size_t count, Place place, ScreenPlace screenPlace);
 
   // The pens of the control's canvas and the image's canvas, set together
   // (the data pen after a render, the band pen during a zoom drag).

@@ -105,31 +105,38 @@ void TPelkgraph::SelectPrinterClip() {
   if (FClipData && FPrinterEnabled) SelectClipRgn(Printer().Canvas().Context(), FPrinterClipRgn);
 }
 
+inline bool TPelkgraph::PixelScreenPoint(int X, int Y, PenPosition& screen) const {
+  return PlaceFromOrigin(FXorigin, FYorigin, X, Y, screen);
+}
+
 inline bool TPelkgraph::PixelCallPoint(int X, int Y, PenPoint& point) const {
-  if (!PlaceFromOrigin(FXorigin, FYorigin, X, Y, point.screen)) return false;
+  if (!PixelScreenPoint(X, Y, point.screen)) return false;
   if (!FPrinterEnabled) return true;
   const auto px = PrinterFromPixel(X, FPrinterScaleFactor);
   const auto py = PrinterFromPixel(Y, FPrinterScaleFactor);
   return px && py && PlaceFromOrigin(FPrinterXorigin, FPrinterYorigin, *px, *py, point.printer);
 }
 
-inline bool TPelkgraph::ScaledCallPoint(const PlotSession& session, float X, float Y, PenPoint& point) const {
+[[gnu::always_inline]] inline bool TPelkgraph::ScaledScreenPoint(const PlotSession& session, float X, float Y, PenPosition& screen) const {
   // Unmappable values give NaN or an infinity, which rounding turns away.
-  const float xPixel = session.xMap.UncheckedPixel(X);
-  const float yPixel = session.yMap.UncheckedPixel(Y);
-  const auto xCanvas = RoundPixel(xPixel);
-  const auto yCanvas = RoundPixel(yPixel);
+  const auto xCanvas = RoundPixel(session.xMap.UncheckedPixel(X));
+  const auto yCanvas = RoundPixel(session.yMap.UncheckedPixel(Y));
   if (!xCanvas || !yCanvas) return false;
   // The canvas pixels are the rounded ones; only the offsets can overflow.
   int xGraph = 0, yGraph = 0;
   if (__builtin_sub_overflow(*xCanvas, FXorigin, &xGraph) || __builtin_sub_overflow(FYorigin, *yCanvas, &yGraph)) {
     return false;
   }
-  point.screen = {*xCanvas, *yCanvas, xGraph, yGraph};
+  screen = {*xCanvas, *yCanvas, xGraph, yGraph};
+  return true;
+}
+
+[[gnu::always_inline]] inline bool TPelkgraph::ScaledCallPoint(const PlotSession& session, float X, float Y, PenPoint& point) const {
+  if (!ScaledScreenPoint(session, X, Y, point.screen)) return false;
   if (!FPrinterEnabled) return true;
   // The printer takes the unrounded pixel, so it keeps the value's precision.
-  const auto px = PrinterFromUnrounded(xPixel, session.xPlace, FPrinterScaleFactor);
-  const auto py = PrinterFromUnrounded(yPixel, session.yPlace, FPrinterScaleFactor);
+  const auto px = PrinterFromUnrounded(session.xMap.UncheckedPixel(X), session.xPlace, FPrinterScaleFactor);
+  const auto py = PrinterFromUnrounded(session.yMap.UncheckedPixel(Y), session.yPlace, FPrinterScaleFactor);
   return px && py && PlaceFromOrigin(FPrinterXorigin, FPrinterYorigin, *px, *py, point.printer);
 }
 
@@ -233,17 +240,18 @@ inline void TPelkgraph::LineCall(Place place) {
   FRedrawFrame = false;
 }
 
-// A run of line calls: place(i, point) gives the i-th point. A run that
-// reaches the printer, or not the screens, is made of the line calls
-// themselves. With the screens as the only destination the run goes in
-// chunks: the points of a chunk are placed (the position properties,
-// SkippedPoints and the gaps, point by point; nothing there can fail, so the
-// chunk's last position and FRedrawFrame are stored once), then the image's pen and the control's pen each take the chunk's steps
+// A run of line calls: place(i, point) gives the i-th point, screenPlace(i,
+// screen) its screen part. A run that reaches the printer, or not the
+// screens, is made of the line calls themselves. With the screens as the
+// only destination the run goes in chunks: the points of a chunk are placed
+// (the position properties, SkippedPoints and the gaps, point by point;
+// nothing there can fail, so the chunk's last position and FRedrawFrame are
+// stored once), then the image's pen and the control's pen each take the chunk's steps
 // through the session's direct lines. The clip selection is made once: no
 // point changes what it reads. The two screens are separate surfaces, so
 // drawing a chunk on each in turn sets the pixels the calls one by one set.
-template <class Place>
-void TPelkgraph::LineRun(std::size_t count, Place place) {
+template <class Place, class ScreenPlace>
+void TPelkgraph::LineRun(std::size_t count, Place place, ScreenPlace screenPlace) {
   if (count == 0) return;
   if (!FScreenEnabled || FPrinterEnabled) {
     for (std::size_t i = 0; i < count; ++i) LineCall([&](PenPoint& point) { return place(i, point); });
@@ -260,21 +268,23 @@ void TPelkgraph::LineRun(std::size_t count, Place place) {
     std::size_t placed = 0;
     long long skipped = 0;
     bool broken = FCurveBroken;
-    PenPoint point;
-    PenPosition latest;
     for (std::size_t i = first; i < last; ++i) {
-      if (place(i, point)) {
+      PenPosition screen;
+      if (screenPlace(i, screen)) {
         // After a skipped point the curve starts again here instead of bridging the gap.
-        steps[placed++] = {point.screen.xCanvas, point.screen.yCanvas, broken};
+        steps[placed++] = {screen.xCanvas, screen.yCanvas, broken};
         broken = false;
-        latest = point.screen;
       } else {
         ++skipped;
         broken = true;
       }
     }
-    // Only the latest position shows once the chunk is placed.
-    if (placed != 0) StoreScreenPosition(latest);
+    // Only the latest position shows once the chunk is placed; its offsets
+    // were found to fit when it was placed.
+    if (placed != 0) {
+      const DirectStep& latest = steps[placed - 1];
+      StoreScreenPosition({latest.x, latest.y, latest.x - FXorigin, FYorigin - latest.y});
+    }
     CountSkipped(skipped);
     FCurveBroken = broken;
     FRedrawFrame = false;
@@ -294,13 +304,17 @@ void TPelkgraph::LineScaledTo(float X, float Y) {
 }
 
 void TPelkgraph::LineTo(std::span<const TPoint> points) {
-  LineRun(points.size(), [&](std::size_t i, PenPoint& point) { return PixelCallPoint(points[i].X, points[i].Y, point); });
+  LineRun(
+      points.size(), [&](std::size_t i, PenPoint& point) { return PixelCallPoint(points[i].X, points[i].Y, point); },
+      [&](std::size_t i, PenPosition& screen) { return PixelScreenPoint(points[i].X, points[i].Y, screen); });
 }
 
 void TPelkgraph::LineScaledTo(std::span<const float> xs, std::span<const float> ys) {
   const PlotSession& session = *FPlotSession;
-  LineRun(std::min(xs.size(), ys.size()),
-          [&](std::size_t i, PenPoint& point) { return ScaledCallPoint(session, xs[i], ys[i], point); });
+  LineRun(
+      std::min(xs.size(), ys.size()),
+      [&](std::size_t i, PenPoint& point) { return ScaledCallPoint(session, xs[i], ys[i], point); },
+      [&](std::size_t i, PenPosition& screen) { return ScaledScreenPoint(session, xs[i], ys[i], screen); });
 }
 
 void TPelkgraph::PlotLastPixel() {

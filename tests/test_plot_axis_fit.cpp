@@ -18,6 +18,13 @@ using namespace pelk::cli;
 
 namespace {
 
+view::SeriesData SeriesOf(std::vector<float> y, bool secondY = false) {
+  view::SeriesData series;
+  series.y = std::move(y);
+  series.secondY = secondY;
+  return series;
+}
+
 // Whether the step is 1, 2, 4 or 5 times a power of ten.
 bool IsRoundStep(double step) {
   const double magnitude = std::pow(10.0, std::floor(std::log10(std::fabs(step)) + 1e-9));
@@ -135,7 +142,7 @@ TEST(PlotAxisFit, TwoYAxesShareTheirDivisions) {
   graph.SetSecondYaxis(true);
   view::PlotData data;
   data.x = {0.0f, 1.0f, 2.0f};
-  data.series = {{{false, "a", {}}, {0.0f, 500.0f, 1023.0f}}, {{true, "b", {}}, {-30.0f, 0.0f, 3.0f}}};
+  data.series = {SeriesOf({0.0f, 500.0f, 1023.0f}), SeriesOf({-30.0f, 0.0f, 3.0f}, true)};
   EXPECT_TRUE(view::FitAxesToData(graph, view::RangesOf(data), {}).empty());
   EXPECT_EQ(graph.YAxis().NumberOfDivisions(), graph.YAxis2().NumberOfDivisions());
   // A logarithmic second axis shows as many decades as the first has divisions.
@@ -164,7 +171,7 @@ TEST(PlotAxisFit, NeighbouringNumbersReadDifferently) {
     TPelkgraph graph(&form);
     view::PlotData data;
     data.x = {c.range.lo, c.range.hi};
-    data.series = {{{false, "y", {}}, {0.0f, 1.0f}}};
+    data.series = {SeriesOf({0.0f, 1.0f})};
     view::FitAxesToData(graph, view::RangesOf(data), {c.divisions, std::nullopt, std::nullopt, std::nullopt});
     const std::vector<std::string> texts = NumberTexts(graph.XAxis());
     for (std::size_t i = 1; i < texts.size(); ++i) EXPECT_NE(texts[i - 1], texts[i]) << i;
@@ -198,7 +205,7 @@ TEST(PlotAxisFit, AxesWithoutValuesTheyCanShowAreRefused) {
     graph.YAxis().SetLog(c.logY);
     view::PlotData data;
     data.x = c.x;
-    data.series = {{{false, "y", {}}, c.y}};
+    data.series = {SeriesOf(c.y)};
     try {
       view::FitAxesToData(graph, view::RangesOf(data), {});
       ADD_FAILURE() << "fitted";
