@@ -37,18 +37,7 @@ void ReferenceSeries(TPelkgraph& graph, std::span<const float> x, std::span<cons
     }
     const bool drawn = graph.SkippedPoints() == before;
     if (drawn && !open) graph.LineScaledTo(x[i], y[i]);
-    if (drawn && (pen.points || x.size() == 1)) {
-      const int px = graph.XGraph(), py = graph.YGraph(), r = pen.markRadius;
-      const TPenStyle style = graph.PenStyle();
-      graph.SetPenStyle(psSolid);
-      graph.MoveTo(px - r, py - r);
-      graph.LineTo(px + r, py - r);
-      graph.LineTo(px + r, py + r);
-      graph.LineTo(px - r, py + r);
-      graph.LineTo(px - r, py - r);
-      graph.SetPenStyle(style);
-      graph.MoveTo(px, py);
-    }
+    if (drawn && (pen.points || x.size() == 1)) MarkPoint(graph, pen.markRadius);
     open = drawn;
   }
   graph.SetUseSecondYAxis(false);

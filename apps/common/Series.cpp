@@ -9,20 +9,6 @@ namespace pelk::cli {
 
 namespace {
 
-// A square around the pen's place in plot pixels, leaving the pen there.
-void MarkPoint(TPelkgraph& graph, int radius) {
-  const int x = graph.XGraph(), y = graph.YGraph();
-  const TPenStyle style = graph.PenStyle();
-  graph.SetPenStyle(psSolid);
-  graph.MoveTo(x - radius, y - radius);
-  graph.LineTo(x + radius, y - radius);
-  graph.LineTo(x + radius, y + radius);
-  graph.LineTo(x - radius, y + radius);
-  graph.LineTo(x - radius, y - radius);
-  graph.SetPenStyle(style);
-  graph.MoveTo(x, y);
-}
-
 // A value the axis can show: finite, and positive on a logarithmic axis.
 bool Showable(float value, bool log) { return std::isfinite(value) && (!log || value > 0.0f); }
 
@@ -38,6 +24,19 @@ bool MapsSafely(const AxisMap& map, const std::optional<ValueRange>& range) {
 }
 
 }  // namespace
+
+void MarkPoint(TPelkgraph& graph, int radius) {
+  const int x = graph.XGraph(), y = graph.YGraph();
+  const TPenStyle style = graph.PenStyle();
+  graph.SetPenStyle(psSolid);
+  graph.MoveTo(x - radius, y - radius);
+  graph.LineTo(x + radius, y - radius);
+  graph.LineTo(x + radius, y + radius);
+  graph.LineTo(x - radius, y + radius);
+  graph.LineTo(x - radius, y - radius);
+  graph.SetPenStyle(style);
+  graph.MoveTo(x, y);
+}
 
 TPenStyle PenStyleOf(LineStyle style) {
   switch (style) {

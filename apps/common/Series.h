@@ -60,4 +60,8 @@ class SeriesTrace {
 
 TPenStyle PenStyleOf(LineStyle style);
 
+// A square mark around the pen's place in plot pixels, in a solid line,
+// leaving the pen there.
+void MarkPoint(TPelkgraph& graph, int radius);
+
 }  // namespace pelk::cli
