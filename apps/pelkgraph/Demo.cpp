@@ -74,7 +74,7 @@ view::PlotData DefaultGraphData(const TPelkgraph& graph) {
 // decaying exponential on the first Y axis, a phase-like curve on the second.
 void SetUpLogGraph(TPelkgraph& graph) {
   graph.SetTitle("Logarithmic X axis");
-  graph.SetSubtitle("decaying exponential, and a curve on the second Y axis");
+  graph.SetSubtitle("exponential decay, phase on the second Y axis");
   graph.SetIdentification("");
   graph.XAxis().SetLog(true);
   graph.XAxis().SetAnnotationAngle(TAnnotationAngle::Vertical);
