@@ -1,8 +1,8 @@
 // Drives a headless graph with a sequence of public calls decoded from the
-// input: setters of the graph and its axes, SetAxis, drawing calls, mouse
-// events, Refresh and Paint, with extreme values mixed in. The image stays
-// small (AutoSize off, at most 64 x 64 pixels), so every call must finish
-// quickly whatever its arguments.
+// input: setters of the graph and its axes, SetAxis, drawing calls (single
+// and batch), mouse events, Refresh and Paint, with extreme values mixed in.
+// The image stays small (AutoSize off, at most 64 x 64 pixels), so every call
+// must finish quickly whatever its arguments.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <climits>
@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "core/Pelkgraph.h"
 #include "platform/Forms.h"
@@ -109,6 +110,22 @@ void SetGraphProperty(TPelkgraph& graph, FuzzedDataProvider& in) {
   }
 }
 
+// A batch line call over up to 64 points; the scaled one with spans of
+// different lengths.
+void AnyBatch(TPelkgraph& graph, FuzzedDataProvider& in) {
+  const std::size_t count = in.ConsumeIntegralInRange<std::size_t>(0, 64);
+  if (in.ConsumeBool()) {
+    std::vector<TPoint> points(count);
+    for (TPoint& p : points) p = {AnyInt(in), AnyInt(in)};
+    graph.LineTo(points);
+    return;
+  }
+  std::vector<float> xs(count), ys(in.ConsumeIntegralInRange<std::size_t>(0, 64));
+  for (float& x : xs) x = AnyFloat(in);
+  for (float& y : ys) y = AnyFloat(in);
+  graph.LineScaledTo(xs, ys);
+}
+
 TShiftState AnyShift(FuzzedDataProvider& in) { return TShiftState::FromBits(in.ConsumeIntegralInRange(0, 127)); }
 
 TMouseButton AnyButton(FuzzedDataProvider& in) { return static_cast<TMouseButton>(in.ConsumeIntegralInRange(0, 2)); }
@@ -123,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   graph.SetAutoSize(false);
   graph.SetBounds(0, 0, 48, 48);
   for (int call = 0; call < 32 && in.remaining_bytes() > 0; ++call) {
-    switch (in.ConsumeIntegralInRange(0, 12)) {
+    switch (in.ConsumeIntegralInRange(0, 13)) {
       case 0: SetGraphProperty(graph, in); break;
       case 1: SetAxisProperty(AnyAxis(graph, in), in); break;
       case 2: {
@@ -175,6 +192,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       }
       case 11: graph.Refresh(); break;
+      case 12: AnyBatch(graph, in); break;
       default: graph.Paint(); break;
     }
   }
